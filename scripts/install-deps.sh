@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test Tevrimo.
+# Idempotent: only packages that are missing are installed.
+#   scripts/install-deps.sh            build + desktop + tests
+#   scripts/install-deps.sh --bench    also what the benchmarks need
+#   scripts/install-deps.sh --fuzz     also the fuzzing toolchain
+set -euo pipefail
+
+pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+      xvfb xauth fonts-dejavu-core)
+for arg in "$@"; do
+  case "$arg" in
+    --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
+    --fuzz) pkgs+=(clang libclang-rt-14-dev) ;;
+    --screenshot) pkgs+=(imagemagick xdotool x11-utils) ;;
+    *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

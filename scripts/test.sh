@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds Tevrimo and runs every test (core, command line and desktop under an
+# offscreen display). Installs the Debian packages it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,121 @@
+#include "replay_tokens.h"
+
+#include <charconv>
+
+#include "categories.h"
+#include "keys.h"
+
+namespace tevrimo {
+
+namespace {
+
+struct NamedKey {
+    std::string_view name;
+    int code;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"add", vk::kAdd},           {"sub", vk::kSubtract},    {"mul", vk::kMultiply},
+    {"div", vk::kDivide},        {"decimal", vk::kDecimal}, {"minus", vk::kOemMinus},
+    {"plus", vk::kOemPlus},      {"period", vk::kOemPeriod}, {"comma", vk::kOemComma},
+    {"slash", vk::kOem2},        {"backslash", vk::kOem5},  {"enter", vk::kReturn},
+    {"esc", vk::kEscape},        {"back", vk::kBack},       {"up", vk::kUp},
+    {"down", vk::kDown},         {"left", vk::kLeft},       {"right", vk::kRight},
+    {"home", vk::kHome},         {"end", vk::kEnd},         {"tab", vk::kTab},
+    {"space", vk::kSpace},       {"del", vk::kDelete},      {"ins", vk::kInsert},
+    {"pgup", vk::kPrior},        {"pgdn", vk::kNext},       {"shift", vk::kShift},
+    {"ctrl", vk::kControl},
+};
+
+std::optional<int> ParseInt(std::string_view text, int base = 10) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+std::optional<int> KeyCode(std::string_view name) {
+    if (name.size() == 1) {
+        const char c = name[0];
+        if (c >= '0' && c <= '9') return vk::k0 + (c - '0');
+        if (c >= 'a' && c <= 'z') return vk::kA + (c - 'a');
+        if (c >= 'A' && c <= 'Z') return vk::kA + (c - 'A');
+    }
+    if (name.size() == 4 && name.substr(0, 3) == "num" && name[3] >= '0' && name[3] <= '9') {
+        return vk::kNumpad0 + (name[3] - '0');
+    }
+    if (name.size() >= 2 && name[0] == 'f') {
+        if (const auto n = ParseInt(name.substr(1)); n && *n >= 1 && *n <= 24) {
+            return vk::kF1 + *n - 1;
+        }
+    }
+    if (name.substr(0, 3) == "vk:") {
+        std::string_view code = name.substr(3);
+        int base = 10;
+        if (code.substr(0, 2) == "0x" || code.substr(0, 2) == "0X") {
+            code.remove_prefix(2);
+            base = 16;
+        }
+        if (const auto n = ParseInt(code, base); n && *n > 0 && *n < 256) return *n;
+        return std::nullopt;
+    }
+    for (const NamedKey& k : kNamedKeys) {
+        if (k.name == name) return k.code;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> RowArgument(std::string_view token, std::string_view prefix, int limit) {
+    if (token.substr(0, prefix.size()) != prefix) return std::nullopt;
+    const auto n = ParseInt(token.substr(prefix.size()));
+    if (!n || *n < 0 || *n >= limit) return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
+    static constexpr std::string_view kCodes[] = {"tr", "en", "de", "fr"};
+    for (int i = 0; i < kLanguageCount; ++i) {
+        if (text == kCodes[i]) return i;
+    }
+    const auto n = ParseInt(text);
+    if (n && (anyNumber || IsLanguage(*n))) return n;
+    return std::nullopt;
+}
+
+std::optional<ReplayAction> ParseReplayToken(std::string_view token) {
+    using Kind = ReplayAction::Kind;
+    if (token.find(':') != std::string_view::npos && token.substr(0, 3) != "vk:") {
+        if (const auto r = RowArgument(token, "focus:", kRowCount)) return ReplayAction{Kind::kFocusBox, *r};
+        if (const auto r = RowArgument(token, "button:", kRowCount)) return ReplayAction{Kind::kClickButton, *r};
+        if (const auto r = RowArgument(token, "flag:", kLanguageCount)) return ReplayAction{Kind::kClickFlag, *r};
+        if (token.substr(0, 5) == "lang:") {
+            if (const auto l = ParseLanguage(token.substr(5), true)) return ReplayAction{Kind::kLanguage, *l};
+        }
+        return std::nullopt;
+    }
+    if (token == "background") return ReplayAction{Kind::kClickBackground, 0};
+    ReplayAction action;
+    std::string_view rest = token;
+    for (;;) {
+        if (rest.substr(0, 6) == "shift+" && rest.size() > 6) {
+            action.shift = true;
+            rest.remove_prefix(6);
+        } else if (rest.substr(0, 5) == "ctrl+" && rest.size() > 5) {
+            action.ctrl = true;
+            rest.remove_prefix(5);
+        } else if (rest.substr(0, 4) == "alt+" && rest.size() > 4) {
+            action.alt = true;
+            rest.remove_prefix(4);
+        } else {
+            break;
+        }
+    }
+    const auto code = KeyCode(rest);
+    if (!code) return std::nullopt;
+    action.value = *code;
+    return action;
+}
+
+}  // namespace tevrimo

@@ -1,0 +1,117 @@
+// The category model: what a page converts, how each row is written from a source
+// row, and the captions of its unit buttons.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "number_text.h"
+
+namespace tevrimo {
+
+enum LanguageId : int { kTurkish = 0, kEnglish = 1, kGerman = 2, kFrench = 3 };
+inline constexpr int kLanguageCount = 4;
+inline constexpr bool IsLanguage(int language) { return language >= 0 && language < 4; }
+
+// Rows, controls and their fixed ids.
+inline constexpr int kRowCount = 14;
+inline constexpr int kFirstButtonId = 104;  // unit button of row r: 104 + r
+inline constexpr int kFirstBoxId = 202;     // value box of row r: 202 + r
+inline constexpr int kFirstFlagId = 65502;  // flag k: 65502 + k
+inline constexpr int kFirstFlagBitmap = 132;  // bright flag k: 132 + k, washed out: 136 + k
+inline constexpr int ButtonId(int row) { return kFirstButtonId + row; }
+inline constexpr int BoxId(int row) { return kFirstBoxId + row; }
+
+enum class StepOp : std::uint8_t { kMultiply, kDivide, kAdd, kSubtract, kDivideInto };
+
+struct ConversionStep {
+    StepOp op;
+    double constant;
+};
+
+// One arithmetic step in IEEE double. A NaN made from two numbers is the negative
+// default NaN on every platform; a NaN operand passes through with its sign.
+double ApplyStep(StepOp op, double left, double right);
+double ApplyStep(const ConversionStep& step, double x);
+
+struct PairRule {
+    enum class Kind : std::uint8_t { kEntry, kSteps, kClear, kSkip };
+    static constexpr int kMaxSteps = 5;
+
+    Kind kind = Kind::kSkip;
+    std::uint8_t stepCount = 0;
+    std::array<ConversionStep, kMaxSteps> steps{};
+
+    static PairRule Entry() { return {Kind::kEntry, 0, {}}; }
+    static PairRule Clear() { return {Kind::kClear, 0, {}}; }
+    static PairRule Skip() { return {Kind::kSkip, 0, {}}; }
+    static PairRule Same() { return {Kind::kSteps, 0, {}}; }  // same unit, other name
+    static PairRule Step(StepOp op, double c) { return {Kind::kSteps, 1, {{{op, c}}}}; }
+    static PairRule Steps(std::initializer_list<ConversionStep> list);
+
+    double Apply(double v) const;
+};
+
+struct UnitRow {
+    std::array<std::string_view, kLanguageCount> captions{};
+    bool HasUnit() const { return !captions[kEnglish].empty(); }
+};
+
+// The writes of one refresh, in order. Texts point into this object's own buffers or
+// into the entry text handed to Refresh.
+class RowWrites {
+public:
+    struct Write {
+        int boxId;
+        std::string_view text;
+    };
+
+    void Clear() { m_count = 0; }
+    void Add(int boxId, std::string_view text) { m_writes[m_count++] = {boxId, text}; }
+    void AddNumber(int boxId, double value);
+
+    std::size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const Write& operator[](std::size_t i) const { return m_writes[i]; }
+    const Write* begin() const { return m_writes.data(); }
+    const Write* end() const { return m_writes.data() + m_count; }
+
+private:
+    std::array<Write, kRowCount> m_writes{};
+    std::array<std::array<char, kFormatBufferSize>, kRowCount> m_buffers{};
+    std::size_t m_count = 0;
+};
+
+struct CategoryTable {
+    std::string_view key;         // English name used on the command line
+    std::string_view tabCaption;  // Turkish, the same in every language
+    int tabIndex = 0;
+    int templateId = 140;
+    int rowCount = 0;             // N: rows 0..N-1 are converted
+    int buttonWidth = 60;         // unit button width of the page template, dialog units
+    std::array<UnitRow, kRowCount> rows{};
+    std::array<std::string_view, kRowCount> templateCaptions{};
+    std::array<std::array<PairRule, kRowCount>, kRowCount> pairs{};
+
+    const std::string_view& Caption(int row, int language) const {
+        return rows[static_cast<std::size_t>(row)].captions[static_cast<std::size_t>(language)];
+    }
+    const PairRule& Pair(int source, int target) const {
+        return pairs[static_cast<std::size_t>(source)][static_cast<std::size_t>(target)];
+    }
+
+    // The source row for a focused control id, or -1 when nothing is converted.
+    int SourceRow(int focusedId) const {
+        const unsigned i = static_cast<unsigned>(focusedId - kFirstBoxId);
+        return i < static_cast<unsigned>(rowCount) ? static_cast<int>(i) : -1;
+    }
+
+    // The box writes of one refresh for `entry` with the focus on `focusedId`.
+    void Refresh(std::string_view entry, int focusedId, RowWrites& out) const;
+    // The same with the entry already parsed.
+    void Refresh(std::string_view entry, double v, int sourceRow, RowWrites& out) const;
+};
+
+}  // namespace tevrimo

@@ -1,0 +1,207 @@
+#include "number_text.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace tevrimo {
+
+namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+locale_t CLocale() {
+    static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+// Plain decimals of up to 15 significant digits without exponent: the value is one
+// correctly rounded multiplication or division of two exactly held numbers.
+// Returns false when the text needs the general reader.
+bool ParseSimpleDecimal(const char* p, const char* end, bool negative, double& result) {
+    std::uint64_t mantissa = 0;
+    int digits = 0;      // significant digits taken into mantissa
+    int fraction = 0;    // digits after the point
+    bool any = false;
+    bool point = false;
+    for (; p != end; ++p) {
+        const char c = *p;
+        if (IsDigit(c)) {
+            any = true;
+            if (mantissa == 0 && c == '0') {
+                if (point) ++fraction;
+                continue;
+            }
+            if (++digits > 15) return false;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (point) ++fraction;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!any) return false;
+    if (p != end && (*p == 'e' || *p == 'E' || *p == 'x' || *p == 'X')) return false;
+    if (fraction > 22) return false;
+    double v = static_cast<double>(mantissa);
+    if (fraction > 0) v /= kExactPow10[fraction];
+    result = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p != end && IsSpace(*p)) ++p;
+    bool negative = false;
+    const char* afterSign = p;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        afterSign = p + 1;
+    }
+    double result;
+    if (ParseSimpleDecimal(afterSign, end, negative, result)) return result;
+
+    // The general reader needs a terminated string; entries are short, so copy when the
+    // view does not end at a NUL we may rely on.
+    char small[128];
+    std::string large;
+    const char* start;
+    const std::size_t length = static_cast<std::size_t>(end - p);
+    if (length < sizeof small) {
+        std::memcpy(small, p, length);
+        small[length] = '\0';
+        start = small;
+    } else {
+        large.assign(p, length);
+        start = large.c_str();
+    }
+    const int savedErrno = errno;
+    char* stop = nullptr;
+    result = strtod_l(start, &stop, CLocale());
+    errno = savedErrno;
+    if (stop == start) return negative ? -0.0 : 0.0;
+    return result;
+}
+
+namespace {
+
+// True when |value| equals (d * 10 + 5) * 10^(exponent - 6) exactly, that is when the
+// value lies exactly halfway between d and d + 1 at the sixth significant digit.
+bool IsExactTie(double value, std::uint32_t d, int exponent) {
+    std::uint64_t c = std::uint64_t{d} * 10 + 5;  // seven digits, ends in 5
+    const int k = exponent - 6;                    // value == c * 10^k ?
+    const double a = std::fabs(value);
+    if (k >= 0) {
+        // c * 5^k * 2^k must fit the 53-bit significand.
+        for (int i = 0; i < k; ++i) {
+            c *= 5;
+            if (c >= (std::uint64_t{1} << 53)) return false;
+        }
+        return std::ldexp(a, -k) == static_cast<double>(c);
+    }
+    // c / (5^q * 2^q): c must be divisible by 5^q.
+    const int q = -k;
+    for (int i = 0; i < q; ++i) {
+        if (c % 5 != 0) return false;
+        c /= 5;
+    }
+    return std::ldexp(a, q) == static_cast<double>(c);
+}
+
+std::size_t WriteSpecial(double value, char* out) {
+    const bool negative = std::signbit(value);
+    const char* word = std::isnan(value) ? "NAN" : "INF";
+    std::size_t n = 0;
+    if (negative) out[n++] = '-';
+    std::memcpy(out + n, word, 3);
+    return n + 3;
+}
+
+}  // namespace
+
+std::size_t FormatNumber(double value, char* out) {
+    if (!std::isfinite(value)) return WriteSpecial(value, out);
+    if (value == 0) {
+        out[0] = '0';
+        return 1;
+    }
+
+    // Six significant digits, correctly rounded with ties to even: "d.ddddde±x".
+    char sci[32];
+    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 5);
+    const char* s = sci;
+    const bool negative = *s == '-';
+    if (negative) ++s;
+    std::uint32_t d = static_cast<std::uint32_t>(s[0] - '0');
+    for (int i = 2; i < 7; ++i) d = d * 10 + static_cast<std::uint32_t>(s[i] - '0');
+    int exponent = 0;
+    std::from_chars(s[8] == '+' ? s + 9 : s + 8, res.ptr, exponent);
+
+    // Ties go away from zero: an even last digit may have been a tie rounded down.
+    if (d % 2 == 0 && IsExactTie(value, d, exponent)) {
+        if (++d == 1000000) {
+            d = 100000;
+            ++exponent;
+        }
+    }
+
+    char digits[6];
+    for (int i = 5; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + d % 10);
+        d /= 10;
+    }
+    int count = 6;  // significant digits without trailing zeros
+    while (count > 1 && digits[count - 1] == '0') --count;
+
+    std::size_t n = 0;
+    if (negative) out[n++] = '-';
+    if (exponent < -4 || exponent >= 6) {
+        out[n++] = digits[0];
+        if (count > 1) {
+            out[n++] = '.';
+            for (int i = 1; i < count; ++i) out[n++] = digits[i];
+        }
+        out[n++] = 'E';
+        out[n++] = exponent < 0 ? '-' : '+';
+        const int e = exponent < 0 ? -exponent : exponent;
+        out[n++] = static_cast<char>('0' + e / 100);
+        out[n++] = static_cast<char>('0' + e / 10 % 10);
+        out[n++] = static_cast<char>('0' + e % 10);
+    } else if (exponent >= 0) {
+        for (int i = 0; i <= exponent; ++i) out[n++] = digits[i];
+        if (count > exponent + 1) {
+            out[n++] = '.';
+            for (int i = exponent + 1; i < count; ++i) out[n++] = digits[i];
+        }
+    } else {
+        out[n++] = '0';
+        out[n++] = '.';
+        for (int i = -1; i > exponent; --i) out[n++] = '0';
+        for (int i = 0; i < count; ++i) out[n++] = digits[i];
+    }
+    return n;
+}
+
+std::string FormatNumber(double value) {
+    char buffer[kFormatBufferSize];
+    return std::string(buffer, FormatNumber(value, buffer));
+}
+
+}  // namespace tevrimo

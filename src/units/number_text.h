@@ -1,0 +1,28 @@
+// Number text: how the program reads an entry and writes a value.
+//
+// Reading follows strtod with "." as the decimal point in every locale; writing is
+// "%.6G" with a three-digit exponent and exact ties rounded away from zero.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tevrimo {
+
+// Reads the longest number at the start of `text` the way strtod does (leading white
+// space, sign, decimal or hexadecimal digits, exponent, "inf", "infinity", "nan").
+// Characters after the number are ignored. A text without a number reads as zero with
+// its sign, so "-" gives minus zero. errno is left as it was.
+double ParseNumber(std::string_view text);
+
+// Room for the longest formatted value ("-1.23457E-308" and the like).
+inline constexpr std::size_t kFormatBufferSize = 24;
+
+// Writes `value` into `out` (at least kFormatBufferSize bytes) and returns the length.
+// No terminating NUL is written.
+std::size_t FormatNumber(double value, char* out);
+
+std::string FormatNumber(double value);
+
+}  // namespace tevrimo

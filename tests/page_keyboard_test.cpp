@@ -1,0 +1,271 @@
+// The page's keyboard model and calculator, as a user at the keyboard sees it.
+#include <gtest/gtest.h>
+
+#include "page_test_util.h"
+
+namespace tevrimo {
+namespace {
+
+using testing::PageHarness;
+
+PageHarness LengthPage() { return PageHarness(LengthCategory()); }
+
+TEST(EntryEditing, FirstKeysOnAFreshPage) {
+    auto p = LengthPage();
+    EXPECT_EQ(p.Box(0), "");  // nothing is written before the first key
+    p.Type("5");
+    EXPECT_EQ(p.Entry(), "5");
+    EXPECT_EQ(p.Box(0), "5");
+    EXPECT_EQ(p.Box(2), "500");
+
+    auto q = LengthPage();
+    q.Key(vk::kDecimal);
+    EXPECT_EQ(q.Entry(), ".");
+    q.Type("5");
+    EXPECT_EQ(q.Entry(), ".5");
+    EXPECT_EQ(q.Box(2), "50");
+}
+
+TEST(EntryEditing, DigitRuleReplacesZeroAndSignOnly) {
+    struct {
+        const char* start;
+        int digit;
+        const char* result;
+    } cases[] = {{"0", 7, "7"}, {"0.", 0, "0.0"}, {"-", 5, "5"}, {"-0", 5, "5"}, {"12", 3, "123"},
+                 {"-NAN", 5, "5"}, {"INF", 5, "INF5"}, {"-0.", 1, "-0.1"}, {"1E+010", 2, "1E+0102"}};
+    for (const auto& c : cases) {
+        auto p = LengthPage();
+        p.page->ShowEntry(c.start);
+        p.Key(vk::kNumpad0 + c.digit);
+        EXPECT_EQ(p.Entry(), c.result) << c.start;
+    }
+}
+
+TEST(EntryEditing, BackspaceSignAndDecimalPoint) {
+    auto p = LengthPage();
+    p.Type("5").Key(vk::kBack);
+    EXPECT_EQ(p.Entry(), "0");
+    p.Key(vk::kBack);
+    EXPECT_EQ(p.Entry(), "0");
+    p.Type("5").Key(vk::kOemMinus);
+    EXPECT_EQ(p.Entry(), "-5");
+    p.Key(vk::kBack);
+    EXPECT_EQ(p.Entry(), "-");
+    EXPECT_EQ(p.Box(0), "-");
+    EXPECT_EQ(p.Box(3), "0");
+    p.Key(vk::kOemMinus);
+    EXPECT_EQ(p.Entry(), "");
+    p.Key(vk::kOemMinus);
+    EXPECT_EQ(p.Entry(), "-");
+
+    auto e = LengthPage();
+    e.Key(vk::kBack);
+    EXPECT_EQ(e.Entry(), "0");
+    // Slash and backslash are decimal points too; a second point changes nothing.
+    e.Type("1").Key(vk::kOem2).Type("5").Key(vk::kOem5).Type("2");
+    EXPECT_EQ(e.Entry(), "1.52");
+}
+
+TEST(EntryEditing, SignToggleKeepsAtMost255Characters) {
+    auto p = LengthPage();
+    p.page->ShowEntry("-" + std::string(300, '7'));
+    p.Key(vk::kOemMinus);
+    EXPECT_EQ(p.Entry(), std::string(255, '7'));
+}
+
+TEST(EntryEditing, OtherKeysClearAndPeriodIsNoDecimalPoint) {
+    for (int key : {vk::kOemPeriod, vk::kOemComma, vk::kSpace, vk::kDelete, vk::kA, 0x5A, vk::kF1 + 1}) {
+        auto p = LengthPage();
+        p.Type("12").Key(key);
+        EXPECT_EQ(p.Entry(), "0") << key;
+        EXPECT_EQ(p.Box(0), "0") << key;
+    }
+}
+
+TEST(EntryEditing, TwoStageClear) {
+    auto p = LengthPage();
+    p.Type("12").Key(vk::kAdd);
+    EXPECT_EQ(p.page->Operand(), "12");
+    p.Key(vk::kEscape);
+    EXPECT_EQ(p.Entry(), "0");
+    EXPECT_EQ(p.page->Operand(), "12");
+    p.Key(vk::kEscape);
+    EXPECT_EQ(p.page->Operand(), "");
+    EXPECT_EQ(p.page->PendingOp(), 0);
+    const int writes = p.window.BoxWriteCount();
+    p.Key(vk::kEscape);  // changes nothing but still refreshes
+    EXPECT_EQ(p.Entry(), "0");
+    EXPECT_GT(p.window.BoxWriteCount(), writes);
+}
+
+TEST(Calculator, ChainsLeftToRightOnSixDigitTexts) {
+    struct Script {
+        std::vector<int> keys;
+        const char* entry;
+    };
+    const int plus = vk::kAdd, minus = vk::kSubtract, times = vk::kMultiply, over = vk::kDivide,
+              enter = vk::kReturn;
+    const auto d = [](int n) { return vk::kNumpad0 + n; };
+    const Script scripts[] = {
+        {{d(2), plus, d(3), enter}, "5"},
+        {{d(2), plus, d(3), enter, d(1)}, "51"},
+        {{d(2), plus, d(3), times}, "5"},
+        {{d(2), plus, d(3), times, d(4), enter}, "20"},
+        {{d(2), plus, enter}, "2"},
+        {{d(1), over, d(3), enter}, "0.333333"},
+        {{d(1), over, d(3), enter, times, d(3), enter}, "0.999999"},
+        {{d(1), d(0), minus, d(4), enter}, "6"},
+        {{d(1), over, d(8), enter}, "0.125"},
+        {{d(8), over, d(0), enter}, "INF"},
+        {{vk::kOemMinus, d(8), over, d(0), enter}, "INF"},  // "-" then 8 replaces the sign
+        {{d(0), over, d(0), enter}, "-NAN"},
+        {{d(0), over, d(0), enter, d(5)}, "5"},
+        {{d(7), vk::kOemPlus, d(6), enter}, "42"},  // the main keyboard's = key multiplies
+        {{d(2), plus, minus, d(5), enter}, "-3"},   // another operator while armed replaces it
+        {{d(2), plus, vk::kDecimal, d(5), enter}, "2.5"},
+        {{d(9), plus, d(1), enter, d(0)}, "100"},
+    };
+    for (const Script& s : scripts) {
+        auto p = LengthPage();
+        for (int k : s.keys) p.Key(k);
+        EXPECT_EQ(p.Entry(), s.entry) << "script ending in " << s.entry;
+    }
+}
+
+TEST(Calculator, MinusOnEachKeyboard) {
+    auto p = LengthPage();
+    p.Type("9").Key(vk::kOemMinus);  // main keyboard: sign
+    EXPECT_EQ(p.Entry(), "-9");
+    p.Key(vk::kSubtract).Type("1").Key(vk::kReturn);  // keypad: subtract
+    EXPECT_EQ(p.Entry(), "-10");
+}
+
+TEST(UpDown, NormaliseAtMostEightTimes) {
+    auto p = LengthPage();
+    p.page->ShowEntry("1.50");
+    p.Key(vk::kUp);
+    EXPECT_EQ(p.Entry(), "1.5");
+    auto q = LengthPage();
+    q.Key(vk::kUp);
+    EXPECT_EQ(q.Entry(), "0");
+    auto r = LengthPage();
+    r.Type("1234567").Key(vk::kUp);
+    EXPECT_EQ(r.Entry(), "1.23457E+006");
+
+    auto s = LengthPage();
+    s.Key(vk::kDown);  // the counter is 0: nothing at all
+    EXPECT_EQ(s.Entry(), "");
+    EXPECT_EQ(s.Box(0), "");
+    for (int i = 0; i < 8; ++i) s.Key(vk::kUp);
+    EXPECT_EQ(s.page->StepCount(), 8);
+    s.Type("12");
+    s.Key(vk::kUp);  // ninth press: ignored, no refresh
+    EXPECT_EQ(s.Entry(), "12");
+    s.Key(vk::kDown);
+    EXPECT_EQ(s.page->StepCount(), 7);
+    s.Key(vk::kUp);
+    EXPECT_EQ(s.page->StepCount(), 8);
+    EXPECT_EQ(s.window.FocusedId(), BoxId(0));  // Up and Down never move the focus
+}
+
+TEST(Navigation, TabEmptiesTheEntryAndMovesOn) {
+    auto p = LengthPage();
+    p.Type("12").Key(vk::kAdd);
+    p.Focus(13);
+    p.Key(vk::kTab);
+    EXPECT_EQ(p.Entry(), "");
+    EXPECT_EQ(p.page->Operand(), "");
+    EXPECT_EQ(p.page->PendingOp(), 0);
+    EXPECT_EQ(p.window.FocusedId(), ButtonId(0));  // wraps around within the page
+    p.Key(vk::kTab, true);
+    EXPECT_EQ(p.window.FocusedId(), BoxId(13));
+    p.Key(vk::kTab, true);
+    EXPECT_EQ(p.window.FocusedId(), BoxId(12));
+    // The newly focused box keeps its old text until the next key.
+    p.Focus(0).Type("7").Key(vk::kTab);
+    EXPECT_EQ(p.Box(1), "7E+010");
+    EXPECT_EQ(p.window.FocusedId(), BoxId(1));
+    p.Type("3");
+    EXPECT_EQ(p.Box(1), "3");
+    EXPECT_EQ(p.Box(0), "3E-010");
+}
+
+TEST(Navigation, ButtonFocusWritesNothingUntilABoxIsClicked) {
+    auto p = LengthPage();
+    p.window.SetFocus(ButtonId(2));
+    p.Type("42");
+    EXPECT_EQ(p.Entry(), "42");
+    for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(p.Box(r), "") << r;
+    p.Focus(2).Type("1");
+    EXPECT_EQ(p.Box(2), "421");
+    EXPECT_EQ(p.Box(0), "4.21");
+}
+
+TEST(Navigation, RowsWithoutAUnitWriteNothing) {
+    auto time = PageHarness(TimeCategory());
+    time.Type("1");
+    time.Focus(5).Type("2");
+    EXPECT_EQ(time.Box(0), "1");
+    EXPECT_EQ(time.Box(5), "");
+    auto length = LengthPage();
+    length.Focus(12).Type("3");
+    for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(length.Box(r), "") << r;
+}
+
+TEST(Navigation, CopyNeedsCtrlAndThereIsNoPaste) {
+    auto p = LengthPage();
+    p.Type("125");
+    p.Key(vk::kShift, true).Key(vk::kLeft, true).Key(vk::kLeft, true);
+    p.Key(vk::kC, false, true);
+    EXPECT_EQ(p.window.Clipboard(), "25");
+    p.Key(vk::kC);  // without Ctrl: consumed, nothing happens
+    EXPECT_EQ(p.Entry(), "125");
+    p.Key(vk::kV, false, true);
+    p.Key(vk::kV);
+    p.Key(vk::kF1);
+    EXPECT_EQ(p.Entry(), "125");
+    EXPECT_EQ(p.Box(0), "125");
+}
+
+TEST(Languages, FlagsAndCaptions) {
+    auto p = PageHarness(TimeCategory());
+    // Template captions and the English-look flags until a language is applied.
+    EXPECT_EQ(p.window.Caption(0), "second");
+    EXPECT_EQ(p.window.Caption(5), " ");
+    EXPECT_EQ(p.window.FlagBitmap(0), 136);
+    EXPECT_EQ(p.window.FlagBitmap(1), 133);
+    p.page->OnLButtonDown(kFirstFlagId + 2);
+    EXPECT_EQ(p.page->Language(), kGerman);
+    EXPECT_EQ(p.window.Caption(0), "Sekunde");
+    EXPECT_EQ(p.window.Caption(5), "");
+    const int expected[] = {136, 137, 134, 139};
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(p.window.FlagBitmap(k), expected[k]);
+    p.page->OnLButtonDown(kNoControl);  // background: re-applies the same language
+    EXPECT_EQ(p.page->Language(), kGerman);
+    EXPECT_EQ(p.window.Caption(1), "Tag");
+
+    auto length = LengthPage();  // the length page starts in Turkish
+    EXPECT_EQ(length.window.Caption(3), "fit");
+    EXPECT_EQ(length.window.Caption(12), "");
+    EXPECT_EQ(length.window.FlagBitmap(0), 132);
+    EXPECT_EQ(length.window.FlagBitmap(3), 139);
+
+    auto other = PageHarness(AreaCategory());  // a language outside 0..3 applies nothing
+    other.page->SetLanguage(4);
+    other.page->ApplyLanguage();
+    EXPECT_EQ(other.window.Caption(0), "meter²");
+    EXPECT_EQ(other.window.FlagBitmap(1), 133);
+}
+
+TEST(Languages, ChangingLanguageKeepsTheEntryAndBoxes) {
+    auto p = LengthPage();
+    p.Type("12").Key(vk::kAdd);
+    p.page->OnLButtonDown(kFirstFlagId + 3);
+    EXPECT_EQ(p.Entry(), "12");
+    EXPECT_EQ(p.page->PendingOp(), -1);
+    EXPECT_EQ(p.Box(2), "1200");
+    EXPECT_EQ(p.window.Caption(0), "mètre");
+}
+
+}  // namespace
+}  // namespace tevrimo
