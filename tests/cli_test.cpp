@@ -51,13 +51,15 @@ TEST(Cli, ConvertUnitsByCaptionRowAndLanguage) {
     EXPECT_EQ(RunCli("convert data 8 3 --to 0").status, 2);  // a cleared row is no unit
     EXPECT_EQ(RunCli("convert time year 2.5 --to day").out, "913.125\n");
     const Result de = RunCli("convert temperature 1 100 --lang de");
-    EXPECT_EQ(de.out, "Kelvin\t373.15\nGradcelcius\t100\nFahrenheit\t212\nRankine\t671.67\nRéaumur\t80\n");
+    EXPECT_EQ(de.out,
+              "Kelvin\t373.15\nGradcelcius\t100\nFahrenheit\t212\nRankine\t671.67\nRéaumur\t80\n");
 }
 
 TEST(Cli, StreamsOneLinePerInputLine) {
     EXPECT_EQ(RunCli("convert length foot --to meter", "1\n2\r\n\n-\nabc\n1e400\n3").out,
               "0.3048\n0.6096\n0\n0\n0\nINF\n0.9144\n");
-    EXPECT_EQ(RunCli("convert time 0", "60\n").out, "60\t0.000694444\t0.0166667\t1\t1.90129E-006\n");
+    EXPECT_EQ(RunCli("convert time 0", "60\n").out,
+              "60\t0.000694444\t0.0166667\t1\t1.90129E-006\n");
     EXPECT_EQ(RunCli("convert length foot --to meter", "").out, "");
     const std::string junk("\x00\xff\xfe\n\x80\n", 6);
     EXPECT_EQ(RunCli("convert length foot --to meter", junk).out, "0\n0\n");
@@ -78,10 +80,14 @@ TEST(Cli, ReplayPlaysKeysOnAFreshPage) {
 }
 
 TEST(Cli, PumpDownComputesTheMissingQuantity) {
-    EXPECT_EQ(RunCli("pumpdown --capacity 500 --time 10 --pressure 10").out, "liter\t832.801\nm³\t0.832801\n");
-    EXPECT_EQ(RunCli("pumpdown --capacity 500 --volume 1000 --pressure 10").out, "s\t720.46\nmin\t12.0077\n");
-    EXPECT_EQ(RunCli("pumpdown --capacity 500 --time 10 --volume 1000").out, "mbar\t21.6448\nTorr\t16.235\n");
-    EXPECT_EQ(RunCli("pumpdown --time 10 --volume 1000 --pressure 10").out, "l/min\t600.383\nm³/h\t36.023\n");
+    EXPECT_EQ(RunCli("pumpdown --capacity 500 --time 10 --pressure 10").out,
+              "liter\t832.801\nm³\t0.832801\n");
+    EXPECT_EQ(RunCli("pumpdown --capacity 500 --volume 1000 --pressure 10").out,
+              "s\t720.46\nmin\t12.0077\n");
+    EXPECT_EQ(RunCli("pumpdown --capacity 500 --time 10 --volume 1000").out,
+              "mbar\t21.6448\nTorr\t16.235\n");
+    EXPECT_EQ(RunCli("pumpdown --time 10 --volume 1000 --pressure 10").out,
+              "l/min\t600.383\nm³/h\t36.023\n");
     EXPECT_EQ(RunCli("pumpdown --time 10 --volume 1000").status, 2);
     EXPECT_EQ(RunCli("pumpdown --capacity 1 --time 10 --volume 1000 --pressure 10").status, 2);
 }
@@ -116,7 +122,8 @@ TEST(Cli, HelpVersionCategoriesUnits) {
     const Result c = RunCli("categories");
     EXPECT_EQ(c.out.substr(0, 17), "0\tlength\tUzunluk\n");
     EXPECT_NE(c.out.find("12\tvacuum\tVakum\n"), std::string::npos);
-    EXPECT_EQ(RunCli("units data").out, "0\tbit\n1\tByte\n2\tkByte\n3\tMByte\n4\tGByte\n5\tTByte\n");
+    EXPECT_EQ(RunCli("units data").out,
+              "0\tbit\n1\tByte\n2\tkByte\n3\tMByte\n4\tGByte\n5\tTByte\n");
 }
 
 TEST(ReplayTokens, NamesAndCodes) {
@@ -128,7 +135,8 @@ TEST(ReplayTokens, NamesAndCodes) {
     EXPECT_TRUE(ParseReplayToken("ctrl+c")->ctrl);
     EXPECT_EQ(ParseReplayToken("focus:13")->kind, ReplayAction::Kind::kFocusBox);
     EXPECT_EQ(ParseReplayToken("lang:fr")->value, 3);
-    for (const char* bad : {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "ctrl+", "f25", "num10"}) {
+    for (const char* bad :
+         {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "ctrl+", "f25", "num10"}) {
         EXPECT_FALSE(ParseReplayToken(bad).has_value()) << bad;
     }
 }

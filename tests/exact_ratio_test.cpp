@@ -30,8 +30,10 @@ TEST(ExactRatio, ShortQuotientsStayExact) {
 
 TEST(ExactRatio, QuotientsOfQuotients) {
     // ft/h against m/s: 1 / (0.3048 / 3600)
-    EXPECT_EQ((ExactRatio::FromText("1") / ExactRatio::FromText("0.3048/3600")).Rounded(8), 11811.024);
-    EXPECT_EQ((ExactRatio::FromText("2") * ExactRatio::FromText("3/4")).Inverse().Rounded(8), 0.66666667);
+    EXPECT_EQ((ExactRatio::FromText("1") / ExactRatio::FromText("0.3048/3600")).Rounded(8),
+              11811.024);
+    EXPECT_EQ((ExactRatio::FromText("2") * ExactRatio::FromText("3/4")).Inverse().Rounded(8),
+              0.66666667);
 }
 
 TEST(ExactRatio, RejectsMalformedText) {

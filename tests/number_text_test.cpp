@@ -30,7 +30,8 @@ std::string ReferenceFormat(double v) {
     std::string six = digits.substr(0, 6);
     if (digits[6] >= '5') {
         int i = 5;
-        while (i >= 0 && six[static_cast<std::size_t>(i)] == '9') six[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && six[static_cast<std::size_t>(i)] == '9')
+            six[static_cast<std::size_t>(i--)] = '0';
         if (i < 0) {
             six = "100000";
             ++exponent;
@@ -106,9 +107,14 @@ TEST(FormatNumber, ExactTiesRoundAwayFromZero) {
         double value;
         const char* text;
     } ties[] = {
-        {1234565, "1.23457E+006"}, {1234575, "1.23458E+006"}, {2.5, "2.5"},
-        {100000.5, "100001"},      {100002.5, "100003"},      {999999.5, "1E+006"},
-        {-100000.5, "-100001"},    {0.0009765625, "0.000976563"},
+        {1234565, "1.23457E+006"},
+        {1234575, "1.23458E+006"},
+        {2.5, "2.5"},
+        {100000.5, "100001"},
+        {100002.5, "100003"},
+        {999999.5, "1E+006"},
+        {-100000.5, "-100001"},
+        {0.0009765625, "0.000976563"},
         {9.5367431640625e-07, "9.53674E-007"},  // 2^-20, 7th digit 3: no tie
         {1.52587890625e-05, "1.52588E-005"},    // 2^-16
         {3.0517578125e-05, "3.05176E-005"},     // 2^-15 = 3.0517578125: rounds up anyway
@@ -125,7 +131,8 @@ TEST(FormatNumber, AgreesWithExactReferenceOnGeneratedValues) {
         double v;
         switch (i % 4) {
             case 0: {  // near-ties: d.ddddd5 x 10^e, as close as a double gets
-                const std::string text = std::to_string(digits(rng)) + "5e" + std::to_string(exponents(rng));
+                const std::string text =
+                    std::to_string(digits(rng)) + "5e" + std::to_string(exponents(rng));
                 v = std::strtod(text.c_str(), nullptr);
                 break;
             }
@@ -161,13 +168,30 @@ TEST(ParseNumber, StrtodSemantics) {
         const char* text;
         double value;
     } cases[] = {
-        {"5", 5},         {"12.", 12},       {".5", 0.5},       {"  7", 7},     {"+3", 3},
-        {"-2.5", -2.5},   {"1E+010", 1e10},  {"2.38846E-008", 2.38846e-8}, {"1e5x", 1e5},
-        {"12abc", 12},    {"0x10", 16},      {"0x1p4", 16},     {"1.5.5", 1.5}, {"0.000976563", 0.000976563},
+        {"5", 5},
+        {"12.", 12},
+        {".5", 0.5},
+        {"  7", 7},
+        {"+3", 3},
+        {"-2.5", -2.5},
+        {"1E+010", 1e10},
+        {"2.38846E-008", 2.38846e-8},
+        {"1e5x", 1e5},
+        {"12abc", 12},
+        {"0x10", 16},
+        {"0x1p4", 16},
+        {"1.5.5", 1.5},
+        {"0.000976563", 0.000976563},
         {"1234567890123456789", 1234567890123456789.0},
-        {"0.1", 0.1},     {"1e400", HUGE_VAL}, {"-1e400", -HUGE_VAL}, {"1e-400", 0},
-        {"INF5", HUGE_VAL}, {"infinity", HUGE_VAL}, {"-inf", -HUGE_VAL},
-        {"00012", 12},    {"0.000000000000000000000001", 1e-24},
+        {"0.1", 0.1},
+        {"1e400", HUGE_VAL},
+        {"-1e400", -HUGE_VAL},
+        {"1e-400", 0},
+        {"INF5", HUGE_VAL},
+        {"infinity", HUGE_VAL},
+        {"-inf", -HUGE_VAL},
+        {"00012", 12},
+        {"0.000000000000000000000001", 1e-24},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
 }

@@ -8,7 +8,9 @@ namespace {
 
 using testing::PageHarness;
 
-PageHarness LengthPage() { return PageHarness(LengthCategory()); }
+PageHarness LengthPage() {
+    return PageHarness(LengthCategory());
+}
 
 TEST(EntryEditing, FirstKeysOnAFreshPage) {
     auto p = LengthPage();
@@ -31,8 +33,9 @@ TEST(EntryEditing, DigitRuleReplacesZeroAndSignOnly) {
         const char* start;
         int digit;
         const char* result;
-    } cases[] = {{"0", 7, "7"}, {"0.", 0, "0.0"}, {"-", 5, "5"}, {"-0", 5, "5"}, {"12", 3, "123"},
-                 {"-NAN", 5, "5"}, {"INF", 5, "INF5"}, {"-0.", 1, "-0.1"}, {"1E+010", 2, "1E+0102"}};
+    } cases[] = {{"0", 7, "7"},      {"0.", 0, "0.0"},   {"-", 5, "5"},
+                 {"-0", 5, "5"},     {"12", 3, "123"},   {"-NAN", 5, "5"},
+                 {"INF", 5, "INF5"}, {"-0.", 1, "-0.1"}, {"1E+010", 2, "1E+0102"}};
     for (const auto& c : cases) {
         auto p = LengthPage();
         p.page->ShowEntry(c.start);
@@ -74,7 +77,8 @@ TEST(EntryEditing, SignToggleKeepsAtMost255Characters) {
 }
 
 TEST(EntryEditing, OtherKeysClearAndPeriodIsNoDecimalPoint) {
-    for (int key : {vk::kOemPeriod, vk::kOemComma, vk::kSpace, vk::kDelete, vk::kA, 0x5A, vk::kF1 + 1}) {
+    for (int key :
+         {vk::kOemPeriod, vk::kOemComma, vk::kSpace, vk::kDelete, vk::kA, 0x5A, vk::kF1 + 1}) {
         auto p = LengthPage();
         p.Type("12").Key(key);
         EXPECT_EQ(p.Entry(), "0") << key;

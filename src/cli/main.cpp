@@ -59,11 +59,13 @@ struct UsageError {
     std::string message;
 };
 
-[[noreturn]] void Fail(const std::string& message) { throw UsageError{message}; }
+[[noreturn]] void Fail(const std::string& message) {
+    throw UsageError{message};
+}
 
 // Output through one large buffer: streaming writes millions of short lines.
 class Output {
-public:
+  public:
     ~Output() { Flush(); }
     void Write(std::string_view text) {
         if (m_size + text.size() > sizeof m_buffer) {
@@ -85,7 +87,7 @@ public:
         m_size = 0;
     }
 
-private:
+  private:
     static void WriteAll(const char* data, std::size_t size) {
         while (size > 0) {
             const ssize_t n = ::write(STDOUT_FILENO, data, size);
@@ -188,7 +190,8 @@ int RequireUnit(const CategoryTable& table, std::string_view name, int language)
         }
     }
     if (row < 0) {
-        Fail("unknown unit '" + std::string(name) + "' in category '" + std::string(table.key) + "'");
+        Fail("unknown unit '" + std::string(name) + "' in category '" + std::string(table.key) +
+             "'");
     }
     if (!IsUnitRow(table, row)) {
         Fail("row " + std::to_string(row) + " of category '" + std::string(table.key) +
@@ -230,7 +233,7 @@ int Units(const Arguments& args) {
 
 // Converts entries typed into one source row.
 class Converter {
-public:
+  public:
     Converter(const CategoryTable& table, int source, std::optional<int> target)
         : m_table(table), m_source(source), m_target(target) {}
 
@@ -264,7 +267,7 @@ public:
         WriteRows(texts, out, language, withCaptions);
     }
 
-private:
+  private:
     void WriteRows(const std::array<std::string_view, kRowCount>& texts, Output& out, int language,
                    bool withCaptions) {
         bool first = true;
@@ -319,7 +322,8 @@ void ConvertStream(Converter& converter, Output& out, int language) {
         const char* p = chunk;
         const char* end = chunk + n;
         while (p < end) {
-            const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* nl =
+                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
             if (!nl) {
                 carry.append(p, end);
                 break;
@@ -495,8 +499,8 @@ int Run(int argc, char** argv) {
     if (command == "convert") return Convert(SplitArguments(argc, argv, 2, {"--lang", "--to"}));
     if (command == "replay") return Replay(SplitArguments(argc, argv, 2, {"--lang", "--captions"}));
     if (command == "pumpdown") {
-        return PumpDown(SplitArguments(argc, argv, 2,
-                                       {"--lang", "--capacity", "--time", "--volume", "--pressure"}));
+        return PumpDown(SplitArguments(
+            argc, argv, 2, {"--lang", "--capacity", "--time", "--volume", "--pressure"}));
     }
     Fail("unknown command '" + std::string(command) + "' (try 'tevrimo-cli --help')");
 }

@@ -15,15 +15,15 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"add", vk::kAdd},           {"sub", vk::kSubtract},    {"mul", vk::kMultiply},
-    {"div", vk::kDivide},        {"decimal", vk::kDecimal}, {"minus", vk::kOemMinus},
-    {"plus", vk::kOemPlus},      {"period", vk::kOemPeriod}, {"comma", vk::kOemComma},
-    {"slash", vk::kOem2},        {"backslash", vk::kOem5},  {"enter", vk::kReturn},
-    {"esc", vk::kEscape},        {"back", vk::kBack},       {"up", vk::kUp},
-    {"down", vk::kDown},         {"left", vk::kLeft},       {"right", vk::kRight},
-    {"home", vk::kHome},         {"end", vk::kEnd},         {"tab", vk::kTab},
-    {"space", vk::kSpace},       {"del", vk::kDelete},      {"ins", vk::kInsert},
-    {"pgup", vk::kPrior},        {"pgdn", vk::kNext},       {"shift", vk::kShift},
+    {"add", vk::kAdd},      {"sub", vk::kSubtract},     {"mul", vk::kMultiply},
+    {"div", vk::kDivide},   {"decimal", vk::kDecimal},  {"minus", vk::kOemMinus},
+    {"plus", vk::kOemPlus}, {"period", vk::kOemPeriod}, {"comma", vk::kOemComma},
+    {"slash", vk::kOem2},   {"backslash", vk::kOem5},   {"enter", vk::kReturn},
+    {"esc", vk::kEscape},   {"back", vk::kBack},        {"up", vk::kUp},
+    {"down", vk::kDown},    {"left", vk::kLeft},        {"right", vk::kRight},
+    {"home", vk::kHome},    {"end", vk::kEnd},          {"tab", vk::kTab},
+    {"space", vk::kSpace},  {"del", vk::kDelete},       {"ins", vk::kInsert},
+    {"pgup", vk::kPrior},   {"pgdn", vk::kNext},        {"shift", vk::kShift},
     {"ctrl", vk::kControl},
 };
 
@@ -87,11 +87,15 @@ std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
 std::optional<ReplayAction> ParseReplayToken(std::string_view token) {
     using Kind = ReplayAction::Kind;
     if (token.find(':') != std::string_view::npos && token.substr(0, 3) != "vk:") {
-        if (const auto r = RowArgument(token, "focus:", kRowCount)) return ReplayAction{Kind::kFocusBox, *r};
-        if (const auto r = RowArgument(token, "button:", kRowCount)) return ReplayAction{Kind::kClickButton, *r};
-        if (const auto r = RowArgument(token, "flag:", kLanguageCount)) return ReplayAction{Kind::kClickFlag, *r};
+        if (const auto r = RowArgument(token, "focus:", kRowCount))
+            return ReplayAction{Kind::kFocusBox, *r};
+        if (const auto r = RowArgument(token, "button:", kRowCount))
+            return ReplayAction{Kind::kClickButton, *r};
+        if (const auto r = RowArgument(token, "flag:", kLanguageCount))
+            return ReplayAction{Kind::kClickFlag, *r};
         if (token.substr(0, 5) == "lang:") {
-            if (const auto l = ParseLanguage(token.substr(5), true)) return ReplayAction{Kind::kLanguage, *l};
+            if (const auto l = ParseLanguage(token.substr(5), true))
+                return ReplayAction{Kind::kLanguage, *l};
         }
         return std::nullopt;
     }

@@ -12,7 +12,7 @@ constexpr std::size_t kMaxSignedRest = 255;  // the sign toggle keeps at most th
 }
 
 std::unique_ptr<ConversionPage> ConversionPage::Make(const CategoryTable& table,
-                                                       PageWindow& window) {
+                                                     PageWindow& window) {
     if (table.tabIndex == kVacuumTab) return std::make_unique<VacuumPage>(table, window);
     return std::make_unique<ConversionPage>(table, window);
 }
@@ -22,7 +22,8 @@ ConversionPage::ConversionPage(const CategoryTable& table, PageWindow& window)
 
 void ConversionPage::Initialize() {
     for (int r = 0; r < kRowCount; ++r) {
-        m_window.SetButtonCaption(ButtonId(r), m_table.templateCaptions[static_cast<std::size_t>(r)]);
+        m_window.SetButtonCaption(ButtonId(r),
+                                  m_table.templateCaptions[static_cast<std::size_t>(r)]);
     }
     SetFlagPictures(132, 133, 134, 135);
     OnInitDialog();
@@ -105,16 +106,11 @@ bool ConversionPage::PreTranslateKeyDown(int key) {
         case vk::kHome:
         case vk::kEnd:
         case vk::kShift:
-        case vk::kControl:
-            return false;
-        case vk::kC:
-            return !m_window.CtrlDown();
+        case vk::kControl: return false;
+        case vk::kC: return !m_window.CtrlDown();
         case vk::kV:
-        case vk::kF1:
-            return true;
-        default:
-            HandleKey(key);
-            return true;
+        case vk::kF1: return true;
+        default: HandleKey(key); return true;
     }
 }
 

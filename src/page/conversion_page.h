@@ -11,7 +11,7 @@
 namespace tevrimo {
 
 class ConversionPage {
-public:
+  public:
     // A page of the right kind for `table` (the vacuum page has its own).
     static std::unique_ptr<ConversionPage> Make(const CategoryTable& table, PageWindow& window);
 
@@ -48,7 +48,7 @@ public:
     int PendingOp() const { return m_pendingOp; }
     int StepCount() const { return m_stepCount; }
 
-protected:
+  protected:
     virtual void OnInitDialog();
     void HandleKey(int vk);
     void ApplyPendingOp();
@@ -66,7 +66,7 @@ protected:
     int m_stepCount = 0;
     int m_language = kTurkish;
 
-private:
+  private:
     void DigitRule(int digit);
     void DecimalPointRule();
     void SignToggle();

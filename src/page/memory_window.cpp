@@ -61,7 +61,7 @@ void MemoryWindow::MoveFocus(bool backwards) {
     const int count = static_cast<int>(m_tabStops.size());
     const auto here = std::find(m_tabStops.begin(), m_tabStops.end(), m_focus);
     int index = here == m_tabStops.end() ? (backwards ? 0 : -1)
-                                          : static_cast<int>(here - m_tabStops.begin());
+                                         : static_cast<int>(here - m_tabStops.begin());
     for (int step = 0; step < count; ++step) {
         index = (index + (backwards ? count - 1 : 1)) % count;
         const int id = m_tabStops[static_cast<std::size_t>(index)];

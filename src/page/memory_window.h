@@ -13,7 +13,7 @@
 namespace tevrimo {
 
 class MemoryWindow : public PageWindow {
-public:
+  public:
     // Tab stops in template order: buttons then boxes, or boxes then buttons (vacuum).
     explicit MemoryWindow(bool boxesFirst = false);
 
@@ -40,7 +40,7 @@ public:
     const std::string& Clipboard() const { return m_clipboard; }
     int BoxWriteCount() const { return m_boxWrites; }
 
-private:
+  private:
     static bool IsBox(int id) { return id >= kFirstBoxId && id < kFirstBoxId + kRowCount; }
     void MoveFocus(bool backwards);
 

@@ -10,7 +10,7 @@ namespace tevrimo {
 inline constexpr int kNoControl = -1;
 
 class PageWindow {
-public:
+  public:
     virtual ~PageWindow() = default;
 
     // Control id of the page control that has the keyboard focus, or kNoControl.

@@ -41,7 +41,9 @@ void VacuumPage::SelectMode(int mode) {
     m_mode = mode;
 }
 
-double VacuumPage::Input(int boxId) const { return ParseNumber(m_window.BoxText(boxId)); }
+double VacuumPage::Input(int boxId) const {
+    return ParseNumber(m_window.BoxText(boxId));
+}
 
 void VacuumPage::WritePair(int firstBoxId, double first, double second) {
     m_window.SetBoxText(firstBoxId, FormatNumber(first));
@@ -54,8 +56,9 @@ void VacuumPage::AfterRowWrites() {
         case kComputeCapacity: {
             const double t = Input(kTimeBox), v = Input(kVolumeBox), p = Input(kPressureBox);
             const double s = PumpCapacity(v, t, p);
-            WritePair(BoxId(0), s, ApplyStep(StepOp::kDivide, ApplyStep(StepOp::kMultiply, s, kMinute),
-                                             kLitresPerCubicMetre));
+            WritePair(BoxId(0), s,
+                      ApplyStep(StepOp::kDivide, ApplyStep(StepOp::kMultiply, s, kMinute),
+                                kLitresPerCubicMetre));
             break;
         }
         case kComputeTime: {

@@ -14,18 +14,18 @@ enum PumpDownMode : int {
 };
 
 class VacuumPage : public ConversionPage {
-public:
+  public:
     using ConversionPage::ConversionPage;
 
     void OnButtonClicked(int buttonId) override;
     void SelectMode(int mode);
     int Mode() const { return m_mode; }
 
-protected:
+  protected:
     void OnInitDialog() override;
     void AfterRowWrites() override;
 
-private:
+  private:
     double Input(int boxId) const;
     void WritePair(int firstBoxId, double first, double second);
 

@@ -22,9 +22,9 @@ const CategoryTable& AreaCategory() {
         };
         CategoryTable t = NewCategory("area", "Alan", 1, 11, 60, units);
         t.templateCaptions[11] = "";
-        FillProportional(t, units,
-                         {.digits = Digits(8),
-                          .multipliers = {{3, 7}, {3, 8}, {9, 5}, {9, 7}, {9, 8}}});
+        FillProportional(
+            t, units,
+            {.digits = Digits(8), .multipliers = {{3, 7}, {3, 8}, {9, 5}, {9, 7}, {9, 8}}});
         return t;
     }();
     return table;

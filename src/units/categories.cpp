@@ -9,18 +9,18 @@ namespace {
 using TableFn = const CategoryTable& (*)();
 
 constexpr TableFn kTabs[kCategoryCount] = {
-    LengthCategory, AreaCategory,        VolumeCategory,  MassCategory,   ForceCategory,
-    PressureCategory, TemperatureCategory, TimeCategory,  SpeedCategory,  DensityCategory,
-    EnergyCategory, DataStorageCategory, VacuumCategory,
+    LengthCategory,   AreaCategory,        VolumeCategory, MassCategory,  ForceCategory,
+    PressureCategory, TemperatureCategory, TimeCategory,   SpeedCategory, DensityCategory,
+    EnergyCategory,   DataStorageCategory, VacuumCategory,
 };
 
 // Display names of the tabs, for lookup before any table is built.
 constexpr std::string_view kKeys[kCategoryCount] = {
-    "length",  "area",  "volume", "mass",    "force",  "pressure", "temperature",
-    "time",    "speed", "density", "energy", "data",   "vacuum"};
+    "length", "area",  "volume",  "mass",   "force", "pressure", "temperature",
+    "time",   "speed", "density", "energy", "data",  "vacuum"};
 constexpr std::string_view kTabCaptions[kCategoryCount] = {
-    "Uzunluk", "Alan", "Hacim", "Ağırlık", "Kuvvet", "Basınç", "Sıcaklık",
-    "Zaman", "Hız", "Yoğunluk", "Enerji", "Bilgisayar", "Vakum"};
+    "Uzunluk", "Alan", "Hacim",    "Ağırlık", "Kuvvet",     "Basınç", "Sıcaklık",
+    "Zaman",   "Hız",  "Yoğunluk", "Enerji",  "Bilgisayar", "Vakum"};
 
 // Reads one UTF-8 code point and folds it to lower case for the letters captions use.
 char32_t NextFolded(std::string_view s, std::size_t& i) {
@@ -39,10 +39,10 @@ char32_t NextFolded(std::string_view s, std::size_t& i) {
     if (cp >= 'A' && cp <= 'Z') return cp + 32;
     if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;  // Latin-1 capitals
     switch (cp) {
-        case 0x130: return 'i';       // İ
-        case 0x131: return 'i';       // ı
-        case 0x11E: return 0x11F;     // Ğ
-        case 0x15E: return 0x15F;     // Ş
+        case 0x130: return 'i';    // İ
+        case 0x131: return 'i';    // ı
+        case 0x11E: return 0x11F;  // Ğ
+        case 0x15E: return 0x15F;  // Ş
         default: return cp;
     }
 }
@@ -57,7 +57,9 @@ bool SameCaption(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-const CategoryTable& Category(int tabIndex) { return kTabs[tabIndex](); }
+const CategoryTable& Category(int tabIndex) {
+    return kTabs[tabIndex]();
+}
 
 const CategoryTable* FindCategory(std::string_view name) {
     if (name.empty()) return nullptr;

@@ -13,16 +13,22 @@ namespace tevrimo {
 
 enum LanguageId : int { kTurkish = 0, kEnglish = 1, kGerman = 2, kFrench = 3 };
 inline constexpr int kLanguageCount = 4;
-inline constexpr bool IsLanguage(int language) { return language >= 0 && language < 4; }
+inline constexpr bool IsLanguage(int language) {
+    return language >= 0 && language < 4;
+}
 
 // Rows, controls and their fixed ids.
 inline constexpr int kRowCount = 14;
-inline constexpr int kFirstButtonId = 104;  // unit button of row r: 104 + r
-inline constexpr int kFirstBoxId = 202;     // value box of row r: 202 + r
-inline constexpr int kFirstFlagId = 65502;  // flag k: 65502 + k
+inline constexpr int kFirstButtonId = 104;    // unit button of row r: 104 + r
+inline constexpr int kFirstBoxId = 202;       // value box of row r: 202 + r
+inline constexpr int kFirstFlagId = 65502;    // flag k: 65502 + k
 inline constexpr int kFirstFlagBitmap = 132;  // bright flag k: 132 + k, washed out: 136 + k
-inline constexpr int ButtonId(int row) { return kFirstButtonId + row; }
-inline constexpr int BoxId(int row) { return kFirstBoxId + row; }
+inline constexpr int ButtonId(int row) {
+    return kFirstButtonId + row;
+}
+inline constexpr int BoxId(int row) {
+    return kFirstBoxId + row;
+}
 
 enum class StepOp : std::uint8_t { kMultiply, kDivide, kAdd, kSubtract, kDivideInto };
 
@@ -62,7 +68,7 @@ struct UnitRow {
 // The writes of one refresh, in order. Texts point into this object's own buffers or
 // into the entry text handed to Refresh.
 class RowWrites {
-public:
+  public:
     struct Write {
         int boxId;
         std::string_view text;
@@ -78,7 +84,7 @@ public:
     const Write* begin() const { return m_writes.data(); }
     const Write* end() const { return m_writes.data() + m_count; }
 
-private:
+  private:
     std::array<Write, kRowCount> m_writes{};
     std::array<std::array<char, kFormatBufferSize>, kRowCount> m_buffers{};
     std::size_t m_count = 0;
@@ -89,8 +95,8 @@ struct CategoryTable {
     std::string_view tabCaption;  // Turkish, the same in every language
     int tabIndex = 0;
     int templateId = 140;
-    int rowCount = 0;             // N: rows 0..N-1 are converted
-    int buttonWidth = 60;         // unit button width of the page template, dialog units
+    int rowCount = 0;      // N: rows 0..N-1 are converted
+    int buttonWidth = 60;  // unit button width of the page template, dialog units
     std::array<UnitRow, kRowCount> rows{};
     std::array<std::string_view, kRowCount> templateCaptions{};
     std::array<std::array<PairRule, kRowCount>, kRowCount> pairs{};

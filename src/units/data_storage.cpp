@@ -24,7 +24,9 @@ const CategoryTable& DataStorageCategory() {
                                       });
         for (std::size_t r = kUnits; r < kClearedEnd; ++r) t.templateCaptions[r] = "";
         // Size of each unit in bits.
-        const auto bits = [](int row) { return row == 0 ? 1.0 : 8.0 * static_cast<double>(1ull << (10 * (row - 1))); };
+        const auto bits = [](int row) {
+            return row == 0 ? 1.0 : 8.0 * static_cast<double>(1ull << (10 * (row - 1)));
+        };
         for (int i = 0; i < kClearedEnd; ++i) {
             for (int j = 0; j < kClearedEnd; ++j) {
                 PairRule& rule = t.pairs[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];

@@ -28,10 +28,11 @@ const CategoryTable& EnergyCategory() {
         CategoryTable t = NewCategory("energy", "Enerji", 10, 13, 70, units);
         t.templateCaptions[5] = "ft.lb";
         t.templateCaptions[6] = "hp.h";
-        FillProportional(t, units,
-                         {.digits = Digits(8),
-                          .multipliers = {{1, 5}, {1, 11}, {4, 0}, {4, 1}, {4, 3}, {4, 6}, {4, 8}, {4, 10}},
-                          .sameUnit = {{7, 11}}});
+        FillProportional(
+            t, units,
+            {.digits = Digits(8),
+             .multipliers = {{1, 5}, {1, 11}, {4, 0}, {4, 1}, {4, 3}, {4, 6}, {4, 8}, {4, 10}},
+             .sameUnit = {{7, 11}}});
         return t;
     }();
     return table;

@@ -60,7 +60,9 @@ ExactRatio ExactRatio::operator*(const ExactRatio& o) const {
     return r;
 }
 
-ExactRatio ExactRatio::operator/(const ExactRatio& o) const { return *this * o.Inverse(); }
+ExactRatio ExactRatio::operator/(const ExactRatio& o) const {
+    return *this * o.Inverse();
+}
 
 ExactRatio ExactRatio::Inverse() const {
     ExactRatio r;
@@ -87,7 +89,8 @@ double ExactRatio::Rounded(int digits) const {
         // More integer digits than needed: the remainder only matters as "non-zero".
         all.resize(static_cast<std::size_t>(digits) + 1);
     } else {
-        while (all.size() < static_cast<std::size_t>(digits) + 1 && (remainder != 0 || all.empty())) {
+        while (all.size() < static_cast<std::size_t>(digits) + 1 &&
+               (remainder != 0 || all.empty())) {
             remainder *= 10;
             const int digit = static_cast<int>(remainder / den);
             remainder %= den;
@@ -102,7 +105,8 @@ double ExactRatio::Rounded(int digits) const {
     const bool roundUp = all.size() > kept.size() && all[kept.size()] >= '5';
     if (roundUp) {
         int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+            kept[static_cast<std::size_t>(i--)] = '0';
         if (i < 0) {
             kept.insert(kept.begin(), '1');
             kept.pop_back();

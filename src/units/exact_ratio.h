@@ -8,7 +8,7 @@
 namespace tevrimo {
 
 class ExactRatio {
-public:
+  public:
     // "0.3048", "1E-10", "1609.344/3600": a decimal or a quotient of two decimals.
     static ExactRatio FromText(std::string_view text);
 
@@ -20,7 +20,7 @@ public:
     // has no more), then to the nearest double.
     double Rounded(int digits) const;
 
-private:
+  private:
     struct Decimal {
         unsigned __int128 mantissa = 0;
         int exponent = 0;  // value = mantissa * 10^exponent

@@ -23,8 +23,9 @@ const CategoryTable& LengthCategory() {
             {"yarda", "yard", "Yard", "yard", "0.9144"},
         };
         CategoryTable t = NewCategory("length", "Uzunluk", 0, 12, 60, units);
-        FillProportional(t, units,
-                         {.digits = Digits(8), .multipliers = {{1, 0}, {1, 5}, {1, 7}, {1, 9}, {1, 11}}});
+        FillProportional(
+            t, units,
+            {.digits = Digits(8), .multipliers = {{1, 0}, {1, 5}, {1, 7}, {1, 9}, {1, 11}}});
         return t;
     }();
     return table;

@@ -21,7 +21,9 @@ constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 locale_t CLocale() {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -33,8 +35,8 @@ locale_t CLocale() {
 // Returns false when the text needs the general reader.
 bool ParseSimpleDecimal(const char* p, const char* end, bool negative, double& result) {
     std::uint64_t mantissa = 0;
-    int digits = 0;      // significant digits taken into mantissa
-    int fraction = 0;    // digits after the point
+    int digits = 0;    // significant digits taken into mantissa
+    int fraction = 0;  // digits after the point
     bool any = false;
     bool point = false;
     for (; p != end; ++p) {
@@ -106,7 +108,7 @@ namespace {
 // value lies exactly halfway between d and d + 1 at the sixth significant digit.
 bool IsExactTie(double value, std::uint32_t d, int exponent) {
     std::uint64_t c = std::uint64_t{d} * 10 + 5;  // seven digits, ends in 5
-    const int k = exponent - 6;                    // value == c * 10^k ?
+    const int k = exponent - 6;                   // value == c * 10^k ?
     const double a = std::fabs(value);
     if (k >= 0) {
         // c * 5^k * 2^k must fit the 53-bit significand.

@@ -8,8 +8,8 @@ inline constexpr double kStartPressure = 1013.25;  // p0, mbar
 inline constexpr double kFactor = 1.3;             // k
 inline constexpr double kMinute = 60;
 inline constexpr double kLitresPerCubicMetre = 1000;
-inline constexpr double kMbarPerTorr = 1.33322;    // Torr = mbar / 1.33322
-inline constexpr double kTorrPerMbar = 0.750064;   // mbar = Torr / 0.750064
+inline constexpr double kMbarPerTorr = 1.33322;   // Torr = mbar / 1.33322
+inline constexpr double kTorrPerMbar = 0.750064;  // mbar = Torr / 0.750064
 
 double PumpCapacity(double volume, double time, double pressure);
 double PumpDownTime(double volume, double pressure, double capacity);

@@ -16,12 +16,14 @@ const CategoryTable& TemperatureCategory() {
                                           {"Rankine", "rankine", "Rankine", "Rankine"},
                                           {"Réaumur", "réaumur", "Réaumur", "Réaumur"},
                                       });
-        t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur",
-                              " ", " ", " ", " ", " ", " ", " ", " ", " "};
+        t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
+                              " ",       " ",       " ",          " ",       " ",       " ", " "};
 
         constexpr auto mul = StepOp::kMultiply;
         constexpr auto add = StepOp::kAdd;
-        const auto steps = [](std::initializer_list<ConversionStep> s) { return PairRule::Steps(s); };
+        const auto steps = [](std::initializer_list<ConversionStep> s) {
+            return PairRule::Steps(s);
+        };
         const PairRule e = PairRule::Entry();
         const PairRule rules[5][5] = {
             // Kelvin
@@ -38,8 +40,8 @@ const CategoryTable& TemperatureCategory() {
             {steps({{mul, 0.5555555555555}}), steps({{mul, 0.5555555555555}, {add, -273.15}}),
              steps({{add, -459.67}}), e, steps({{mul, 0.4444444444444}, {add, -218.52}})},
             // Réaumur
-            {steps({{mul, 1.25}, {add, 273.15}}), steps({{mul, 1.25}}), steps({{mul, 2.25}, {add, 32}}),
-             steps({{mul, 2.25}, {add, 491.67}}), e},
+            {steps({{mul, 1.25}, {add, 273.15}}), steps({{mul, 1.25}}),
+             steps({{mul, 2.25}, {add, 32}}), steps({{mul, 2.25}, {add, 491.67}}), e},
         };
         for (std::size_t i = 0; i < 5; ++i) {
             for (std::size_t j = 0; j < 5; ++j) t.pairs[i][j] = rules[i][j];

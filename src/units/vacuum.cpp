@@ -12,9 +12,15 @@ namespace tevrimo {
 namespace pumpdown {
 
 namespace {
-double Op(StepOp op, double a, double b) { return ApplyStep(op, a, b); }
-double Mul(double a, double b) { return Op(StepOp::kMultiply, a, b); }
-double Div(double a, double b) { return Op(StepOp::kDivide, a, b); }
+double Op(StepOp op, double a, double b) {
+    return ApplyStep(op, a, b);
+}
+double Mul(double a, double b) {
+    return Op(StepOp::kMultiply, a, b);
+}
+double Div(double a, double b) {
+    return Op(StepOp::kDivide, a, b);
+}
 
 // Natural logarithm; undefined below zero, where it gives a positive NaN.
 double Ln(double x) {
@@ -22,7 +28,9 @@ double Ln(double x) {
     if (x < 0) return std::numeric_limits<double>::quiet_NaN();
     return std::log(x);
 }
-double Exp(double x) { return std::isnan(x) ? x : std::exp(x); }
+double Exp(double x) {
+    return std::isnan(x) ? x : std::exp(x);
+}
 }  // namespace
 
 double PumpDownTime(double v, double p, double s) {
@@ -59,8 +67,12 @@ const CategoryTable& VacuumCategory() {
         auto set = [&t](int i, int j, PairRule rule) {
             t.pairs[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = rule;
         };
-        set(0, 1, PairRule::Steps({{StepOp::kMultiply, kMinute}, {StepOp::kDivide, kLitresPerCubicMetre}}));
-        set(1, 0, PairRule::Steps({{StepOp::kDivide, kMinute}, {StepOp::kMultiply, kLitresPerCubicMetre}}));
+        set(0, 1,
+            PairRule::Steps(
+                {{StepOp::kMultiply, kMinute}, {StepOp::kDivide, kLitresPerCubicMetre}}));
+        set(1, 0,
+            PairRule::Steps(
+                {{StepOp::kDivide, kMinute}, {StepOp::kMultiply, kLitresPerCubicMetre}}));
         set(2, 3, PairRule::Step(StepOp::kDivide, kMinute));
         set(3, 2, PairRule::Step(StepOp::kMultiply, kMinute));
         set(4, 5, PairRule::Step(StepOp::kDivide, kLitresPerCubicMetre));

@@ -1,0 +1,86 @@
+#include "converter_app.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "main_dialog.h"
+
+namespace tevrimo {
+
+namespace {
+
+const char* ProgramFile(char** argv) {
+    return argv && argv[0] ? argv[0] : "tevrimo";
+}
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+QString ApplicationName(char** argv) {
+    const QString name = QFileInfo(QString::fromLocal8Bit(ProgramFile(argv))).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("tevrimo") : name;
+}
+
+}  // namespace
+
+bool DisplayAvailable(const char* programName) {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((display && *display) || (wayland && *wayland)) return true;
+    std::fprintf(stderr,
+                 "%s: cannot open a display (DISPLAY is not set); run it on a desktop or under "
+                 "xvfb-run, or use tevrimo-cli\n",
+                 programName);
+    return false;
+}
+
+ConverterApp::ConverterApp(int& argc, char** argv)
+    : m_app(argc, argv), m_profile(Profile::DefaultPath(ProgramFile(argv))) {
+    QApplication::setApplicationName(ApplicationName(argv));
+    QApplication::setDesktopFileName(QStringLiteral("tevrimo"));
+}
+
+ConverterApp::~ConverterApp() = default;
+
+bool ConverterApp::InitInstance() {
+    m_window = std::make_unique<MainDialog>(m_profile, QApplication::applicationName());
+    m_window->show();
+    CloseOnTerminate();
+    return true;
+}
+
+// A termination request (logging out, kill, Ctrl+C in the terminal) closes the window
+// as its close box would, so the profile is saved and the exit code is 0.
+void ConverterApp::CloseOnTerminate() {
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &m_app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &m_app, [this] {
+        char buffer[16];
+        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        if (m_window) m_window->close();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+int ConverterApp::Run() {
+    return QApplication::exec();
+}
+
+}  // namespace tevrimo

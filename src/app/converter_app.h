@@ -1,0 +1,36 @@
+// The application: finds the profile, creates the main window and runs until it
+// closes.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "profile.h"
+
+namespace tevrimo {
+
+class MainDialog;
+
+class ConverterApp {
+  public:
+    ConverterApp(int& argc, char** argv);
+    ~ConverterApp();
+
+    bool InitInstance();
+    int Run();
+
+    MainDialog* Window() { return m_window.get(); }
+
+  private:
+    void CloseOnTerminate();
+
+    QApplication m_app;
+    Profile m_profile;
+    std::unique_ptr<MainDialog> m_window;
+};
+
+// True when a display can be opened (or another Qt platform was asked for); otherwise
+// tells the user on stderr.
+bool DisplayAvailable(const char* programName);
+
+}  // namespace tevrimo

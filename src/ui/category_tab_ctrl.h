@@ -1,0 +1,63 @@
+// The category tabs: a strip of thirteen Turkish captions and the thirteen pages.
+// Only a left-button press on the strip switches pages, and the page being left hands
+// its language to the page shown.
+#pragma once
+
+#include <QTabBar>
+#include <QWidget>
+#include <array>
+
+#include "categories.h"
+
+namespace tevrimo {
+
+class PageWidget;
+
+class TabStrip : public QTabBar {
+    Q_OBJECT
+  public:
+    using QTabBar::QTabBar;
+
+  signals:
+    void leftButtonPressed();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+class CategoryTabCtrl : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CategoryTabCtrl(QWidget* parent);
+
+    void InsertCategory(int index, const QString& caption);
+    // Creates the pages, shows page `index` and gives it the focus.
+    void CreatePages(int index);
+    // Sizes every page to the display area and selects tab `index`.
+    void PlacePages(int index);
+    int GetLanguage() const;
+    void SetLanguage(int language);
+
+    int Current() const { return m_current; }
+    int SelectedTab() const { return m_strip->currentIndex(); }
+    PageWidget* Page(int index) const { return m_pages[static_cast<std::size_t>(index)]; }
+    PageWidget* CurrentPage() const { return Page(m_current); }
+    TabStrip* Strip() const { return m_strip; }
+    // The area below the strip where the pages live.
+    QRect DisplayArea() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void OnLButtonDown();
+
+    TabStrip* m_strip;
+    std::array<PageWidget*, kCategoryCount> m_pages{};
+    int m_current = 0;
+    int m_pageCount = kCategoryCount;
+};
+
+}  // namespace tevrimo

@@ -1,0 +1,167 @@
+#include "main_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "category_tab_ctrl.h"
+#include "dialog_units.h"
+#include "page_widget.h"
+#include "profile.h"
+
+// The pictures are compiled into the library; make sure they are linked in.
+static void InitResources() {
+    Q_INIT_RESOURCE(tevrimo);
+}
+
+namespace tevrimo {
+
+namespace {
+
+constexpr char kSection[] = "Settings";
+
+// Template sizes in dialog units.
+constexpr int kWindowWidth = 332, kWindowHeight = 284;
+constexpr int kTabX = 3, kTabY = 4, kTabWidth = 326, kTabHeight = 234;
+constexpr int kBannerX = 3, kBannerY = 242;
+constexpr int kBannerWidth = 490, kBannerHeight = 61;  // pixels
+
+QFont DialogFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(8);
+    return font;
+}
+
+}  // namespace
+
+MainDialog::MainDialog(Profile& profile, QString applicationName)
+    : m_profile(profile), m_applicationName(std::move(applicationName)) {
+    InitResources();
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Tevrimo v1.00"));
+    setFont(DialogFont());
+    m_icon.addFile(QStringLiteral(":/images/icon_16.png"));
+    m_icon.addFile(QStringLiteral(":/images/icon_32.png"));
+    m_icon.addFile(QStringLiteral(":/images/icon_48.png"));
+    m_icon.addFile(QStringLiteral(":/images/icon_64.png"));
+    m_icon.addFile(QStringLiteral(":/images/icon_128.png"));
+
+    const DialogUnits units = DialogUnits::OfFont(font());
+    m_tabs = new CategoryTabCtrl(this);
+    m_tabs->setGeometry(units.Rect(kTabX, kTabY, kTabWidth, kTabHeight));
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(units.Rect(146, 216, 50, 14));
+    m_ok->hide();
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setGeometry(units.Rect(214, 216, 50, 14));
+    m_cancel->hide();
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    m_banner = new QLabel(this);
+    m_banner->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the window
+    m_banner->setAccessibleName(QStringLiteral("banner"));
+    m_banner->setGeometry(units.X(kBannerX), units.Y(kBannerY), kBannerWidth, kBannerHeight);
+    m_banner->setCursor(Qt::PointingHandCursor);
+
+    const int width =
+        std::max(units.X(kWindowWidth), m_banner->geometry().right() + units.X(kBannerX) + 1);
+    const int height =
+        std::max(units.Y(kWindowHeight), m_banner->geometry().bottom() + units.Y(4) + 1);
+    setFixedSize(width, height);
+
+    OnInitDialog();
+}
+
+void MainDialog::OnInitDialog() {
+    LoadSettings();
+    setWindowIcon(m_icon);
+    for (int i = 0; i < 3; ++i)
+        m_bannerBitmaps[static_cast<std::size_t>(i)] = BannerPixmap(129 + i);
+    ShowBanner(0);
+    for (int i = 0; i < kCategoryCount; ++i)
+        m_tabs->InsertCategory(
+            i, QString::fromUtf8(Category(i).tabCaption.data(),
+                                 static_cast<qsizetype>(Category(i).tabCaption.size())));
+    m_tabs->CreatePages(m_curTab);
+    m_tabs->SetLanguage(m_curLang);
+    m_bannerPhase = 1;
+    connect(&m_timer, &QTimer::timeout, this, &MainDialog::OnTimer);
+    m_timer.start(kBannerPeriodMs);
+}
+
+void MainDialog::LoadSettings() {
+    m_xPos = m_profile.GetInt(kSection, "xpos", 0);
+    m_yPos = m_profile.GetInt(kSection, "ypos", 0);
+    m_curTab = m_profile.GetInt(kSection, "curtab", 0);
+    m_curLang = m_profile.GetInt(kSection, "curlang", 0);
+    // A tab the program does not have shows the first one.
+    if (m_curTab < 0 || m_curTab >= kCategoryCount) m_curTab = 0;
+    // A window entirely off every screen could never be reached: put it at (0, 0).
+    const QRect frame(QPoint(m_xPos, m_yPos), size());
+    bool visible = false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        visible = visible || screen->availableGeometry().intersects(frame);
+    }
+    if (!visible && !QGuiApplication::screens().isEmpty()) {
+        m_xPos = 0;
+        m_yPos = 0;
+    }
+    move(m_xPos, m_yPos);
+}
+
+void MainDialog::SaveSettings() {
+    if (m_saved) return;
+    m_saved = true;
+    const QPoint position = pos();
+    m_xPos = position.x();
+    m_yPos = position.y();
+    m_profile.WriteInts(kSection, {{"xpos", m_xPos},
+                                   {"ypos", m_yPos},
+                                   {"curtab", m_tabs->SelectedTab()},
+                                   {"curlang", m_tabs->GetLanguage()}});
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    m_timer.stop();
+    SaveSettings();
+    event->accept();
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter and Esc never close the window, wherever the focus is.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainDialog::ShowBanner(int index) {
+    m_banner->setPixmap(m_bannerBitmaps[static_cast<std::size_t>(index)]);
+}
+
+void MainDialog::OnTimer() {
+    if (++m_bannerPhase > 4) m_bannerPhase = 1;
+    if (m_bannerPhase <= 3) ShowBanner(m_bannerPhase - 1);
+}
+
+void MainDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton &&
+        m_banner->geometry().contains(event->position().toPoint())) {
+        if (!m_openUrl(QUrl(QString::fromLatin1(kHomePage)))) {
+            QMessageBox box(QMessageBox::Warning, m_applicationName, BrowserFailureText(),
+                            QMessageBox::Ok, this);
+            box.exec();
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace tevrimo

@@ -1,0 +1,61 @@
+// The program's window: the category tabs, the banner and, hidden, OK and Cancel.
+// Its position, the selected tab and the visible page's language persist in the
+// profile.
+#pragma once
+
+#include <QIcon>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "banner.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tevrimo {
+
+class CategoryTabCtrl;
+class Profile;
+
+class MainDialog : public QWidget {
+    Q_OBJECT
+  public:
+    MainDialog(Profile& profile, QString applicationName);
+
+    CategoryTabCtrl& Tabs() { return *m_tabs; }
+    QLabel& Banner() { return *m_banner; }
+    int BannerPhase() const { return m_bannerPhase; }
+    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+    // One tick of the banner timer.
+    void OnTimer();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void OnInitDialog();
+    void LoadSettings();
+    void SaveSettings();
+    void ShowBanner(int index);
+
+    Profile& m_profile;
+    QString m_applicationName;
+    CategoryTabCtrl* m_tabs = nullptr;
+    QLabel* m_banner = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    int m_yPos = 0, m_xPos = 0;
+    int m_bannerPhase = 1;
+    int m_curTab = 0, m_curLang = 0;
+    QIcon m_icon;
+    std::array<QPixmap, 3> m_bannerBitmaps;
+    QTimer m_timer;
+    UrlOpener m_openUrl = DefaultUrlOpener();
+    bool m_saved = false;
+};
+
+}  // namespace tevrimo

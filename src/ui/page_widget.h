@@ -1,0 +1,91 @@
+// A category page on screen: fourteen unit buttons and value boxes, four flags (and on
+// the vacuum page four labels). It is the window of the page logic: every key press
+// that reaches the page or one of its controls goes to the logic first.
+#pragma once
+
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "conversion_page.h"
+#include "dialog_units.h"
+#include "page_window.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tevrimo {
+
+// A value box takes text only from its page: no typing through an input method, no
+// paste, no drop. Copy and Select All stay.
+class ValueBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit ValueBox(QWidget* parent);
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+};
+
+class PageWidget : public QWidget, public PageWindow {
+    Q_OBJECT
+  public:
+    // Page template size in dialog units.
+    static constexpr int kTemplateWidth = 313;
+    static constexpr int kTemplateHeight = 225;
+
+    PageWidget(const CategoryTable& table, QWidget* parent);
+    ~PageWidget() override;
+
+    // Places the controls from the template in `units`, with `font` on the controls.
+    void LayOut(const DialogUnits& units, const QFont& font);
+    // Gives the keyboard focus back to the control that had it last.
+    void TakeFocus();
+
+    ConversionPage& Logic() { return *m_logic; }
+    const CategoryTable& Table() const { return m_table; }
+    QPushButton* Button(int row) const { return m_buttons[static_cast<std::size_t>(row)]; }
+    ValueBox* Box(int row) const { return m_boxes[static_cast<std::size_t>(row)]; }
+    QLabel* Flag(int k) const { return m_flags[static_cast<std::size_t>(k)]; }
+    int FlagBitmapShown(int k) const { return m_flagBitmaps[static_cast<std::size_t>(k)]; }
+
+    // PageWindow
+    int FocusedId() const override;
+    void SetFocus(int id) override;
+    void SetBoxText(int boxId, std::string_view text) override;
+    std::string BoxText(int boxId) const override;
+    void SetCaret(int position) override;
+    bool CtrlDown() const override;
+    void SetButtonCaption(int buttonId, std::string_view text) override;
+    void SetFlagBitmap(int flag, int bitmap) override;
+    void SetReadOnly(int boxId, bool readOnly) override;
+    void SetEnabled(int buttonId, bool enabled) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    QWidget* Control(int id) const;
+    int IdOf(const QWidget* widget) const;
+    void MoveFocus(bool backwards);
+
+    const CategoryTable& m_table;
+    std::array<QPushButton*, kRowCount> m_buttons{};
+    std::array<ValueBox*, kRowCount> m_boxes{};
+    std::array<QLabel*, kLanguageCount> m_flags{};
+    std::array<int, kLanguageCount> m_flagBitmaps{};
+    std::array<QLabel*, 4> m_labels{};  // vacuum page only
+    std::vector<QWidget*> m_tabStops;
+    bool m_ctrlDown = false;
+    std::unique_ptr<ConversionPage> m_logic;
+};
+
+// The picture of flag bitmap 132..139.
+QPixmap FlagPixmap(int bitmap);
+
+}  // namespace tevrimo

@@ -1,0 +1,18 @@
+// Qt key events as the virtual-key codes of the page's key table, the way a US
+// keyboard gives them.
+#pragma once
+
+class QKeyEvent;
+
+namespace tevrimo {
+
+// A key that produces no code of its own but still reaches the page.
+inline constexpr int kOtherKey = 0xFE;
+
+// The virtual-key code of a key press; 0 for presses that carry no key.
+int VirtualKeyOf(const QKeyEvent& event);
+
+// Alt combinations and F10 are system keys: the page never examines them.
+bool IsSystemKey(const QKeyEvent& event);
+
+}  // namespace tevrimo

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Starts the real program (offscreen) on bad profiles and closes it. Every case must
+# start, exit 0, and leave either a complete profile or the old file untouched.
+set -u
+program=$1
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+root=$(mktemp -d)
+trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
+pass=0 fail=0
+
+# Runs the program for a moment, then closes it the way a window manager would.
+run() {
+  local cfg=$1
+  XDG_CONFIG_HOME=$cfg timeout 20 "$program" &
+  local pid=$!
+  sleep 0.6
+  kill -TERM "$pid" 2>/dev/null
+  wait "$pid"
+}
+
+valid() {  # a complete profile
+  grep -q '^\[Settings\]$' "$1" && grep -Eq '^xpos=-?[0-9]+$' "$1" && grep -Eq '^ypos=-?[0-9]+$' "$1" &&
+    grep -Eq '^curtab=[0-9]+$' "$1" && grep -Eq '^curlang=-?[0-9]+$' "$1"
+}
+
+check() {  # name, setup command
+  local name=$1 setup=$2
+  local cfg="$root/$name" ini
+  mkdir -p "$cfg"
+  ini="$cfg/tevrimo.INI"
+  (cd "$cfg" && eval "$setup")
+  local before=""
+  [ -f "$ini" ] && before=$(sha256sum < "$ini")
+  run "$cfg"
+  local status=$?
+  local after=""
+  [ -f "$ini" ] && after=$(sha256sum < "$ini")
+  if [ $status -eq 0 ] && { { [ -f "$ini" ] && valid "$ini"; } || [ "$before" = "$after" ]; }; then
+    pass=$((pass + 1))
+  else
+    fail=$((fail + 1))
+    echo "FAILED: $name (exit $status)"
+    [ -f "$ini" ] && head -c 300 "$ini" | cat -v
+  fi
+}
+
+check missing ':'
+check empty ': > tevrimo.INI'
+check not-ini 'printf "hello world\nthis is not an ini file\n" > tevrimo.INI'
+check binary 'head -c 4096 /dev/urandom > tevrimo.INI'
+check huge 'head -c 50000000 /dev/zero | tr "\0" "x" > tevrimo.INI'
+check big-numbers 'printf "[Settings]\nxpos=99999999999999999999\nypos=-99999999999\ncurtab=-5\ncurlang=123456789012\n" > tevrimo.INI'
+check trailing-junk 'printf "[Settings]\nxpos=12abc\nypos=7 px\ncurtab=3tabs\ncurlang=1x\n" > tevrimo.INI'
+check duplicates 'printf "[Settings]\ncurtab=2\ncurtab=9\n[Settings]\ncurtab=4\n" > tevrimo.INI'
+check no-section 'printf "xpos=5\ncurtab=3\n" > tevrimo.INI'
+check other-sections 'printf "[Other]\nkeep=me\n[Settings]\ncurtab=1\n" > tevrimo.INI'
+check crlf 'printf "[Settings]\r\ncurtab=2\r\ncurlang=1\r\n" > tevrimo.INI'
+check directory 'mkdir tevrimo.INI'
+check unreadable 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 000 tevrimo.INI'
+check read-only-folder 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 555 .'
+check folder-missing 'rmdir "$PWD"'
+check nul-bytes 'printf "[Settings]\ncurtab=1\0\n" > tevrimo.INI'
+check long-line 'head -c 300000 /dev/zero | tr "\0" "9" | sed "s/^/[Settings]\ncurtab=/" > tevrimo.INI'
+
+# The folder-missing case must have created the folder and a valid profile.
+if ! valid "$root/folder-missing/tevrimo.INI"; then
+  echo "FAILED: folder-missing wrote no profile"; fail=$((fail + 1))
+fi
+# Other sections survive.
+if ! grep -q '^keep=me$' "$root/other-sections/tevrimo.INI"; then
+  echo "FAILED: other-sections lost a section"; fail=$((fail + 1))
+fi
+
+echo "$pass passed, $fail failed"
+[ $fail -eq 0 ]

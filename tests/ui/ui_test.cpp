@@ -1,0 +1,335 @@
+// The desktop program driven through real key and mouse events.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "category_tab_ctrl.h"
+#include "main_dialog.h"
+#include "page_widget.h"
+#include "profile.h"
+#include "qt_keys.h"
+#include "vacuum_page.h"
+
+using namespace tevrimo;
+
+namespace {
+
+std::string ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString());
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+class UiTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Profile> m_profile;
+    std::unique_ptr<MainDialog> m_window;
+
+    QString ProfilePath() const { return m_dir.path() + "/tevrimo.INI"; }
+
+    MainDialog& Open() {
+        m_profile = std::make_unique<Profile>(ProfilePath().toStdString());
+        m_window = std::make_unique<MainDialog>(*m_profile, "tevrimo");
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        [&] { QVERIFY(QTest::qWaitForWindowActive(m_window.get())); }();
+        return *m_window;
+    }
+    void Close() {
+        m_window->close();
+        m_window.reset();
+    }
+    PageWidget& Page() { return *m_window->Tabs().CurrentPage(); }
+    QString Box(int row) { return Page().Box(row)->text(); }
+    void ClickTab(int index) {
+        TabStrip* strip = m_window->Tabs().Strip();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(index).center());
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(ProfilePath());
+    }
+    void cleanup() {
+        if (m_window) Close();
+    }
+
+    void firstRunDefaults() {
+        MainDialog& w = Open();
+        QCOMPARE(w.windowTitle(), QString("Tevrimo v1.00"));
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.Tabs().Current(), 0);
+        QCOMPARE(w.Tabs().GetLanguage(), int(kTurkish));
+        QCOMPARE(w.Tabs().Strip()->count(), 13);
+        QCOMPARE(w.Tabs().Strip()->tabText(3), QString("Ağırlık"));
+        QCOMPARE(Page().Button(3)->text(), QString("fit"));
+        QCOMPARE(QApplication::focusWidget(), Page().Box(0));
+        QVERIFY(w.minimumSize() == w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void everyControlLiesInsideTheDisplayArea() {
+        MainDialog& w = Open();
+        const QRect area = w.Tabs().DisplayArea();
+        QVERIFY(w.rect().contains(w.Tabs().geometry()));
+        QVERIFY(w.rect().contains(w.Banner().geometry()));
+        for (int i = 0; i < kCategoryCount; ++i) {
+            PageWidget* page = w.Tabs().Page(i);
+            QCOMPARE(page->geometry(), area);
+            for (QWidget* child : page->findChildren<QWidget*>()) {
+                if (child->parentWidget() != page || child->isHidden()) continue;
+                QVERIFY2(
+                    page->rect().contains(child->geometry()),
+                    qPrintable(QString("tab %1: %2").arg(i).arg(child->metaObject()->className())));
+            }
+        }
+    }
+
+    void typingConvertsFromTheFocusedBox() {
+        Open();
+        QTest::keyClick(Page().Box(0), Qt::Key_1);
+        QCOMPARE(Box(0), QString("1"));
+        QCOMPARE(Box(3), QString("3.28084"));
+        QTest::keyClick(Page().Box(0), Qt::Key_Slash, Qt::KeypadModifier);
+        QTest::keyClick(Page().Box(0), Qt::Key_3, Qt::KeypadModifier);
+        QTest::keyClick(Page().Box(0), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(Box(0), QString("0.333333"));
+        QTest::keyClick(Page().Box(0), Qt::Key_Minus);  // main keyboard: sign
+        QCOMPARE(Box(0), QString("-0.333333"));
+        QTest::keyClick(Page().Box(0), Qt::Key_A);  // letters clear
+        QCOMPARE(Box(0), QString("0"));
+        QCOMPARE(Page().Box(0)->cursorPosition(), 1);
+        // Typed characters never reach the box on their own.
+        QTest::keyClicks(Page().Box(0), "xyz");
+        QCOMPARE(Box(0), QString("0"));
+    }
+
+    void tabMovesTheFocusAndEmptiesTheEntry() {
+        Open();
+        QTest::keyClicks(Page().Box(0), "12");
+        QTest::keyClick(Page().Box(0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Page().Box(1));
+        QCOMPARE(Page().Logic().Entry(), std::string());
+        QCOMPARE(Box(1), QString("1.2E+011"));  // keeps its text until the next key
+        QTest::keyClick(Page().Box(1), Qt::Key_5);
+        QCOMPARE(Box(1), QString("5"));
+        QTest::keyClick(Page().Box(1), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), Page().Box(0));
+        Page().Box(13)->setFocus();
+        QTest::keyClick(Page().Box(13), Qt::Key_Tab);  // wraps within the page
+        QCOMPARE(QApplication::focusWidget(), Page().Button(0));
+    }
+
+    void ctrlCCopiesTheSelection() {
+        Open();
+        QTest::keyClicks(Page().Box(0), "125");
+        QTest::keyClick(Page().Box(0), Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(Page().Box(0), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("125"));
+        QApplication::clipboard()->setText("999");
+        QTest::keyClick(Page().Box(0), Qt::Key_V, Qt::ControlModifier);  // no paste
+        QCOMPARE(Box(0), QString("125"));
+        QCOMPARE(Box(2), QString("12500"));
+    }
+
+    void flagClickChangesCaptionsAndFlags() {
+        Open();
+        QLabel* german = Page().Flag(2);
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, german->geometry().center());
+        QCOMPARE(Page().Logic().Language(), int(kGerman));
+        QCOMPARE(Page().Button(3)->text(), QString("Fuß"));
+        QCOMPARE(Page().FlagBitmapShown(0), 136);
+        QCOMPARE(Page().FlagBitmapShown(2), 134);
+        QVERIFY(!german->pixmap().isNull());
+        QCOMPARE(m_window->Tabs().Strip()->tabText(0), QString("Uzunluk"));
+    }
+
+    void languageTravelsWithATabSwitch() {
+        Open();
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(2)->geometry().center());
+        QTest::keyClick(Page().Box(0), Qt::Key_7);
+        ClickTab(7);
+        QCOMPARE(m_window->Tabs().Current(), 7);
+        QCOMPARE(Page().Button(0)->text(), QString("Sekunde"));
+        QCOMPARE(Page().Button(5)->text(), QString(""));
+        QCOMPARE(Page().FlagBitmapShown(2), 134);
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(3)->geometry().center());
+        ClickTab(0);
+        QCOMPARE(Page().Button(0)->text(), QString("mètre"));
+        QCOMPARE(Box(0), QString("7"));  // the page kept its boxes
+        ClickTab(0);                     // the current tab: nothing changes
+        QCOMPARE(m_window->Tabs().Current(), 0);
+    }
+
+    void keyboardOnTheStripDoesNotSwitch() {
+        Open();
+        TabStrip* strip = m_window->Tabs().Strip();
+        strip->setFocus();
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(strip->currentIndex(), 1);
+        QCOMPARE(m_window->Tabs().Current(), 0);
+        QTest::keyClick(strip, Qt::Key_Escape);
+        QTest::keyClick(strip, Qt::Key_Return);
+        QVERIFY(m_window->isVisible());
+    }
+
+    void profileRoundTrip() {
+        MainDialog& w = Open();
+        w.move(40, 30);
+        ClickTab(6);
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(3)->geometry().center());
+        const QPoint saved = w.pos();
+        Close();
+        const std::string text = ReadFile(ProfilePath());
+        QVERIFY2(text.find("[Settings]\nxpos=" + std::to_string(saved.x()) +
+                           "\nypos=" + std::to_string(saved.y()) + "\ncurtab=6\ncurlang=3\n") !=
+                     std::string::npos,
+                 text.c_str());
+        MainDialog& again = Open();
+        QCOMPARE(again.pos(), saved);
+        QCOMPARE(again.Tabs().Current(), 6);
+        QCOMPARE(Page().Button(1)->text(), QString("degré celcius"));
+    }
+
+    void outOfRangeProfileValues() {
+        std::ofstream(ProfilePath().toStdString())
+            << "[Settings]\nxpos=-90000\nypos=99999\ncurtab=40\ncurlang=7\n";
+        MainDialog& w = Open();
+        QCOMPARE(w.pos(), QPoint(0, 0));
+        QCOMPARE(w.Tabs().Current(), 0);
+        QCOMPARE(w.Tabs().GetLanguage(), 7);
+        QCOMPARE(Page().Button(0)->text(), QString("metre"));  // length keeps its start captions
+        ClickTab(1);
+        QCOMPARE(Page().Button(0)->text(), QString("meter²"));  // template captions
+        QCOMPARE(Page().FlagBitmapShown(1), 133);
+    }
+
+    void corruptProfileGivesDefaults() {
+        std::ofstream(ProfilePath().toStdString(), std::ios::binary)
+            << std::string("\x00\x01[Settings\xff", 12);
+        MainDialog& w = Open();
+        QCOMPARE(w.Tabs().Current(), 0);
+        QCOMPARE(w.Tabs().GetLanguage(), 0);
+        Close();
+        QVERIFY(ReadFile(ProfilePath()).find("curtab=0") != std::string::npos);
+    }
+
+    void vacuumModes() {
+        Open();
+        m_window->Tabs().Strip()->setCurrentIndex(12);
+        ClickTab(12);
+        PageWidget& page = Page();
+        QCOMPARE(page.Box(2)->text(), QString("720.46"));
+        QVERIFY(page.Box(2)->isReadOnly());
+        QVERIFY(!page.Button(2)->isEnabled());
+        QTest::mouseClick(page.Button(6), Qt::LeftButton);
+        QVERIFY(page.Box(6)->isReadOnly());
+        QVERIFY(page.Box(7)->isReadOnly());
+        QVERIFY(!page.Box(2)->isReadOnly());
+        QVERIFY(!page.Button(7)->isEnabled());
+        QVERIFY(page.Button(3)->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), page.Box(0));
+        QTest::keyClick(page.Box(0), Qt::Key_Escape);  // no pumping: the start pressure stays
+        QCOMPARE(page.Box(6)->text(), QString("1013.25"));
+        QCOMPARE(page.Box(7)->text(), QString("760.002"));
+        QTest::mouseClick(&page, Qt::LeftButton, {}, page.Flag(1)->geometry().center());
+        const QList<QLabel*> labels = page.findChildren<QLabel*>();
+        QStringList texts;
+        for (QLabel* l : labels) texts << l->text();
+        QVERIFY(texts.contains("Pompa Kapasitesi:"));
+        QVERIFY(texts.contains("Nihai Basinç:"));
+        QCOMPARE(page.Button(0)->text(), QString("l/min"));
+    }
+
+    void bannerRotationAndLink() {
+        MainDialog& w = Open();
+        QList<QUrl> opened;
+        w.SetUrlOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        // Ten-second ticks: 129, 130, 131, 131, 129.
+        const QImage pictures[3] = {BannerPixmap(129).toImage(), BannerPixmap(130).toImage(),
+                                    BannerPixmap(131).toImage()};
+        const int expected[] = {0, 1, 2, 2, 0};
+        for (int tick = 0; tick < 5; ++tick) {
+            QCOMPARE(w.Banner().pixmap().toImage(), pictures[expected[tick]]);
+            w.OnTimer();
+        }
+        QTest::mouseClick(&w, Qt::LeftButton, {}, w.Banner().geometry().center());
+        QCOMPARE(opened, QList<QUrl>{QUrl(kHomePage)});
+        QTest::mouseClick(&w, Qt::LeftButton, {}, w.Banner().geometry().topRight() + QPoint(3, 0));
+        QCOMPARE(opened.size(), 1);
+    }
+
+    void bannerFailureShowsTheTurkishBox() {
+        MainDialog& w = Open();
+        w.SetUrlOpener([](const QUrl&) { return false; });
+        QString shown, caption;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(50, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                caption = box->windowTitle();
+                icon = box->icon();
+                box->accept();
+            }
+        });
+        QTest::mouseClick(&w, Qt::LeftButton, {}, w.Banner().geometry().center());
+        QCOMPARE(shown, BrowserFailureText());
+        QCOMPARE(caption, QString("tevrimo"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QVERIFY(shown.startsWith("Internet sayfası açılamadı.\nLütfen"));
+    }
+
+    void keyMapping() {
+        const struct {
+            int key;
+            Qt::KeyboardModifiers mods;
+            int code;
+        } cases[] = {
+            {Qt::Key_5, Qt::KeypadModifier, 0x65},
+            {Qt::Key_Plus, Qt::KeypadModifier, 0x6B},
+            {Qt::Key_Minus, Qt::KeypadModifier, 0x6D},
+            {Qt::Key_Asterisk, Qt::KeypadModifier, 0x6A},
+            {Qt::Key_Slash, Qt::KeypadModifier, 0x6F},
+            {Qt::Key_Period, Qt::KeypadModifier, 0x6E},
+            {Qt::Key_Minus, {}, 0xBD},
+            {Qt::Key_Equal, {}, 0xBB},
+            {Qt::Key_Plus, Qt::ShiftModifier, 0xBB},
+            {Qt::Key_Period, {}, 0xBE},
+            {Qt::Key_Comma, {}, 0xBC},
+            {Qt::Key_Slash, {}, 0xBF},
+            {Qt::Key_Backslash, {}, 0xDC},
+            {Qt::Key_7, {}, 0x37},
+            {Qt::Key_Q, {}, 0x51},
+            {Qt::Key_F1, {}, 0x70},
+            {Qt::Key_Escape, {}, 0x1B},
+            {Qt::Key_Udiaeresis, {}, kOtherKey},
+        };
+        for (const auto& c : cases) {
+            QKeyEvent event(QEvent::KeyPress, c.key, c.mods);
+            QCOMPARE(VirtualKeyOf(event), c.code);
+        }
+        QKeyEvent alt(QEvent::KeyPress, Qt::Key_4, Qt::AltModifier);
+        QVERIFY(IsSystemKey(alt));
+    }
+};
+
+QTEST_MAIN(UiTest)
+#include "ui_test.moc"
