@@ -1,5 +1,6 @@
 // tevrimo-cli end to end: arguments, output and exit codes.
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -19,7 +20,10 @@ struct Result {
 
 // Runs the program through the shell; `input` goes to its standard input.
 Result RunCli(const std::string& args, const std::string& input = "") {
-    const std::string inputFile = ::testing::TempDir() + "/cli_input";
+    // Tests run in parallel: each run has its own input file.
+    std::string inputFile = ::testing::TempDir() + "/cli_input_XXXXXX";
+    const int fd = mkstemp(inputFile.data());
+    close(fd);
     std::ofstream(inputFile, std::ios::binary) << input;
     const std::string command = std::string(TEVRIMO_CLI) + " " + args + " < " + inputFile + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -29,6 +33,7 @@ Result RunCli(const std::string& args, const std::string& input = "") {
     while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::remove(inputFile.c_str());
     return r;
 }
 

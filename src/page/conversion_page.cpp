@@ -71,7 +71,7 @@ bool ConversionPage::PreTranslateKeyDown(int key) {
             return true;
         case vk::kBack:
             if (m_entry.size() <= 1) {
-                m_entry = "0";
+                m_entry.assign(1, '0');
             } else {
                 m_entry.pop_back();
             }
@@ -181,7 +181,7 @@ void ConversionPage::ApplyPendingOp() {
 
 void ConversionPage::ClearStep() {
     if (m_entry != "0") {
-        m_entry = "0";
+        m_entry.assign(1, '0');
     } else if (!m_operand.empty()) {
         m_operand.clear();
         m_pendingOp = 0;

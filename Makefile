@@ -1,0 +1,14 @@
+# Shortcuts; the build itself is CMake's (build/).
+.PHONY: all run test sanitize fuzz bench
+all:
+	cmake -S . -B build && cmake --build build -j$$(nproc)
+run:
+	./scripts/run.sh
+test:
+	./scripts/test.sh
+sanitize:
+	./scripts/sanitize.sh
+fuzz:
+	./scripts/fuzz.sh
+bench:
+	./scripts/bench.sh

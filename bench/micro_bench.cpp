@@ -1,0 +1,59 @@
+// Micro-benchmarks of the conversion core: reading, writing and a whole page refresh.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "categories.h"
+#include "conversion_page.h"
+#include "memory_window.h"
+
+namespace tevrimo {
+namespace {
+
+const std::vector<std::string>& Entries() {
+    static const std::vector<std::string> entries = {
+        "1",         "12.5",    "0.000976563", "-273.15", "1E+010",
+        "123456789", "3.14159", "-",           "86400",   "0.5"};
+    return entries;
+}
+
+void BM_Parse(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ParseNumber(Entries()[i++ % Entries().size()]));
+    }
+}
+BENCHMARK(BM_Parse);
+
+void BM_Format(benchmark::State& state) {
+    // Plain, exponent and exact-tie values.
+    const double values[] = {1.0,      3.2808399, 1e10,     2.38846e-8,  1.0 / 1024,
+                             999999.5, -273.15,   123456.5, 0.000621371, 6.336e7};
+    char buffer[kFormatBufferSize];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatNumber(values[i++ % 10], buffer));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Format);
+
+// One refresh of a whole page: parse the entry, convert and format every row, write
+// the boxes.
+void BM_PageRefresh(benchmark::State& state) {
+    const CategoryTable& table = Category(static_cast<int>(state.range(0)));
+    MemoryWindow window(table.tabIndex == kVacuumTab);
+    auto page = ConversionPage::Make(table, window);
+    page->Initialize();
+    window.SetFocus(BoxId(0));
+    std::size_t i = 0;
+    for (auto _ : state) page->ShowEntry(Entries()[i++ % Entries().size()]);
+    state.SetLabel(std::string(table.key));
+}
+BENCHMARK(BM_PageRefresh)->DenseRange(0, kCategoryCount - 1);
+
+}  // namespace
+}  // namespace tevrimo
+
+BENCHMARK_MAIN();
