@@ -23,6 +23,9 @@ CategoryTabCtrl::CategoryTabCtrl(QWidget* parent) : QWidget(parent), m_strip(new
     m_strip->setUsesScrollButtons(true);
     m_strip->setElideMode(Qt::ElideNone);
     m_strip->setDrawBase(false);
+    // A press on a tab takes the focus, as on any tab control; a page switch then moves
+    // it into the page shown.
+    m_strip->setFocusPolicy(Qt::StrongFocus);
     connect(m_strip, &TabStrip::leftButtonPressed, this, &CategoryTabCtrl::OnLButtonDown);
 }
 

@@ -103,10 +103,14 @@ void MainDialog::LoadSettings() {
     // A tab the program does not have shows the first one.
     if (m_curTab < 0 || m_curTab >= kCategoryCount) m_curTab = 0;
     // A window entirely off every screen could never be reached: put it at (0, 0).
-    const QRect frame(QPoint(m_xPos, m_yPos), size());
+    // Computed in 64 bits: the profile may hold any int.
+    const long long left = m_xPos, top = m_yPos;
+    const long long right = left + width(), bottom = top + height();
     bool visible = false;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        visible = visible || screen->availableGeometry().intersects(frame);
+        const QRect area = screen->availableGeometry();
+        visible = visible || (left < area.x() + static_cast<long long>(area.width()) && right > area.x() &&
+                              top < area.y() + static_cast<long long>(area.height()) && bottom > area.y());
     }
     if (!visible && !QGuiApplication::screens().isEmpty()) {
         m_xPos = 0;
