@@ -21,6 +21,7 @@ PY
 
 ratio() { python3 -c "print('%.1f' % ($1 / $2))"; }
 
+read -r floor_med _ _ < <($B/bench/cmdtime 41 -- /bin/true)
 read -r t_med _ t_rss < <($B/bench/cmdtime 41 -- $B/tevrimo-cli convert length foot 1 --to meter)
 read -r u_med _ u_rss < <($B/bench/cmdtime 41 -- units -t '1 ft' m)
 read -r ts_med _ ts_rss < <($B/bench/cmdtime 3 --in "$work/values.txt" -- $B/tevrimo-cli convert length foot --to meter)
@@ -74,6 +75,7 @@ micro=$($B/bench/micro_bench --benchmark_format=csv 2>/dev/null | tail -n +2)
 printf '\n%-44s %14s %14s %8s\n' "figure" "tevrimo" "GNU units" "ratio"
 printf '%-44s %14s %14s %8s\n' "--------------------------------------------" "--------------" "--------------" "--------"
 printf '%-44s %11.2f ms %11.2f ms %7sx\n' "one-shot convert, median of 41" "$(python3 -c "print($t_med/1000)")" "$(python3 -c "print($u_med/1000)")" "$(ratio "$u_med" "$t_med")"
+printf '%-44s %11.2f ms\n' "  (starting /bin/true on this machine)" "$(python3 -c "print($floor_med/1000)")"
 printf '%-44s %14s %14s %7sx\n' "streaming 1,000,000 values, values/s" "$ts_rate" "$us_rate" "$(ratio "$ts_rate" "$us_rate")"
 printf '%-44s %11d kB %11d kB\n' "streaming peak memory" "$ts_rss" "$us_rss"
 printf '%-44s %11d kB %11d kB\n' "one-shot peak memory" "$t_rss" "$u_rss"
