@@ -63,6 +63,7 @@ MainDialog::MainDialog(Profile& profile, QString applicationName)
     m_cancel->hide();
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+
     m_banner = new QLabel(this);
     m_banner->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the window
     m_banner->setAccessibleName(QStringLiteral("banner"));
@@ -109,8 +110,9 @@ void MainDialog::LoadSettings() {
     bool visible = false;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
-        visible = visible || (left < area.x() + static_cast<long long>(area.width()) && right > area.x() &&
-                              top < area.y() + static_cast<long long>(area.height()) && bottom > area.y());
+        visible = visible ||
+                  (left < area.x() + static_cast<long long>(area.width()) && right > area.x() &&
+                   top < area.y() + static_cast<long long>(area.height()) && bottom > area.y());
     }
     if (!visible && !QGuiApplication::screens().isEmpty()) {
         m_xPos = 0;
@@ -142,6 +144,12 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
         event->key() == Qt::Key_Enter) {
         event->accept();
+        return;
+    }
+    // Alt+F4 closes the window even where no window manager does that for us.
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
+        event->accept();
+        close();
         return;
     }
     QWidget::keyPressEvent(event);

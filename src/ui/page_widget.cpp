@@ -246,7 +246,7 @@ void PageWidget::MoveFocus(bool backwards) {
 bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (IsSystemKey(*key)) return false;
+    if (IsSystemKey(*key)) return false;  // Alt+F4 and friends go on to the window
     const int code = VirtualKeyOf(*key);
     if (code == 0) return false;
     m_ctrlDown = key->modifiers() & Qt::ControlModifier;

@@ -206,6 +206,14 @@ class UiTest : public QObject {
         QCOMPARE(Page().Button(1)->text(), QString("degré celcius"));
     }
 
+    void altF4ClosesAndSaves() {
+        Open();
+        ClickTab(4);
+        QTest::keyClick(Page().Box(0), Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(ReadFile(ProfilePath()).find("curtab=4") != std::string::npos);
+    }
+
     void outOfRangeProfileValues() {
         std::ofstream(ProfilePath().toStdString())
             << "[Settings]\nxpos=-90000\nypos=99999\ncurtab=40\ncurlang=7\n";
