@@ -7,7 +7,7 @@
 set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-      xvfb xauth fonts-dejavu-core)
+      xvfb xauth fonts-dejavu-core locales)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
@@ -23,11 +23,19 @@ for p in "${pkgs[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The tests also run under locales whose decimal point is a comma.
+for loc in de_DE tr_TR; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc.utf-\?8$" && command -v localedef >/dev/null &&
+     [ -d "/usr/share/i18n/locales" ] && [ -f "/usr/share/i18n/locales/$loc" ]; then
+    $sudo localedef -i "$loc" -c -f UTF-8 "$loc.UTF-8" 2>/dev/null || true
+  fi
+done

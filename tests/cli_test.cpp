@@ -70,6 +70,18 @@ TEST(Cli, StreamsOneLinePerInputLine) {
     EXPECT_EQ(RunCli("convert length foot --to meter", junk).out, "0\n0\n");
 }
 
+TEST(Cli, SameResultsWhateverTheLocale) {
+    for (const char* locale : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        const std::string env = std::string("LC_ALL=") + locale + " ";
+        const std::string args = "convert length foot 1.5 --to inch";
+        FILE* pipe = popen((env + TEVRIMO_CLI + " " + args).c_str(), "r");
+        char line[64] = {};
+        ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
+        pclose(pipe);
+        EXPECT_STREQ(line, "18\n") << locale;
+    }
+}
+
 TEST(Cli, ReplayPlaysKeysOnAFreshPage) {
     const Result r = RunCli("replay length 1 div 3 enter mul 3 enter");
     EXPECT_EQ(r.status, 0);

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 
 #include "keys.h"
 #include "qt_keys.h"
@@ -55,6 +56,7 @@ ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
     setDragEnabled(false);
+    setMaxLength(std::numeric_limits<int>::max());  // the entry has no length limit
 }
 
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
