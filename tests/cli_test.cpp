@@ -152,6 +152,8 @@ TEST(ReplayTokens, NamesAndCodes) {
     EXPECT_TRUE(ParseReplayToken("ctrl+c")->ctrl);
     EXPECT_EQ(ParseReplayToken("focus:13")->kind, ReplayAction::Kind::kFocusBox);
     EXPECT_EQ(ParseReplayToken("lang:fr")->value, 3);
+    EXPECT_EQ(ParseReplayToken("Enter")->value, 0x0D);
+    EXPECT_EQ(ParseReplayToken("Q")->value, 0x51);
     for (const char* bad :
          {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "ctrl+", "f25", "num10"}) {
         EXPECT_FALSE(ParseReplayToken(bad).has_value()) << bad;

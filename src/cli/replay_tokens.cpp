@@ -1,6 +1,7 @@
 #include "replay_tokens.h"
 
 #include <charconv>
+#include <string>
 
 #include "categories.h"
 #include "keys.h"
@@ -84,8 +85,14 @@ std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
     return std::nullopt;
 }
 
-std::optional<ReplayAction> ParseReplayToken(std::string_view token) {
+std::optional<ReplayAction> ParseReplayToken(std::string_view original) {
     using Kind = ReplayAction::Kind;
+    // Key names are case-insensitive ("Enter", "SHIFT+TAB", "A").
+    std::string lowered(original);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    const std::string_view token = lowered;
     if (token.find(':') != std::string_view::npos && token.substr(0, 3) != "vk:") {
         if (const auto r = RowArgument(token, "focus:", kRowCount))
             return ReplayAction{Kind::kFocusBox, *r};
