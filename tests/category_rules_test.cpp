@@ -1,5 +1,7 @@
 // The pair constants each category holds, and the rules every table obeys.
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -151,9 +153,40 @@ TEST(PairConstants, SpeedAndEnergy) {
 }
 
 TEST(PairConstants, DensityGroupsDivideWithinAndDivideIntoAcross) {
-    ExpectHeld(
-        "density",
-        {{0, 3, kDiv, 16.018463}, {3, 4, kDiv, 1728}, {3, 5, kDiv, 32.174}, {0, 1, kDiv, 1000}});
+    // Exact, eight-digit and full-length constants: 42, 63 and 27 of the 132 pairs.
+    ExpectHeld("density", {{0, 1, kDiv, 1000},
+                           {9, 8, kDiv, 1728},
+                           {11, 8, kDiv, 32.174},
+                           {3, 9, StepOp::kDivideInto, 1728},
+                           {3, 0, kDiv, 0.062427961},
+                           {4, 3, kDiv, 0.0005787037},
+                           {5, 3, kDiv, 0.031080997},
+                           {8, 0, StepOp::kDivideInto, 16.018463},
+                           {0, 3, kDiv, 16.0184632652026},
+                           {6, 3, StepOp::kDivideInto, 0.0624279620335609},
+                           {3, 4, kDiv, 1728.0000110592},
+                           {3, 5, kDiv, 32.1740000811428},
+                           {5, 4, kDiv, 53.7079628446165}});
+    int exact = 0, eight = 0, full = 0;
+    for (int i = 0; i < 12; ++i) {
+        for (int j = 0; j < 12; ++j) {
+            if (i == j) continue;
+            const PairRule& rule = DensityCategory().Pair(i, j);
+            const double c = rule.stepCount == 0 ? 1 : rule.steps[0].constant;
+            char eightDigits[32];
+            std::snprintf(eightDigits, sizeof eightDigits, "%.7e", c);
+            if (c == 1 || c == 1000 || c == 0.001 || c == 1728 || c == 32.174) {
+                ++exact;
+            } else if (std::strtod(eightDigits, nullptr) == c) {
+                ++eight;
+            } else {
+                ++full;
+            }
+        }
+    }
+    EXPECT_EQ(exact, 42);
+    EXPECT_EQ(eight, 63);
+    EXPECT_EQ(full, 27);
     const CategoryTable& t = DensityCategory();
     for (int i = 0; i < 12; ++i) {
         for (int j = 0; j < 12; ++j) {

@@ -1,8 +1,9 @@
 // Density and specific volume: six density units (sizes in kg/m³) and six specific
 // volume units (sizes in m³/kg). Within a group the page divides by the size ratio;
-// across the groups it divides the constant 1 / (size i x size j) by the value. All
-// constants are the exact values rounded to eight significant digits. The slug of this
-// page is exactly 32.174 pounds.
+// across the groups it divides the constant 1 / (size i x size j) by the value. The
+// constants are the exact values rounded to eight significant digits, except where a
+// base unit meets an imperial one: there the page holds the sizes below at full length,
+// and three quotients of them. The slug of this page is exactly 32.174 pounds.
 #include "categories.h"
 #include "category_builder.h"
 #include "exact_ratio.h"
@@ -10,8 +11,37 @@
 namespace tevrimo {
 
 namespace {
+
 constexpr int kDensityRows = 6;
-}
+
+// Sizes as the page holds them.
+constexpr std::string_view kLbPerFt3 = "16.0184632652026";
+constexpr std::string_view kLbPerIn3 = "27679.9047102672";
+constexpr std::string_view kSlugPerFt3 = "515.3780300427251";
+constexpr std::string_view kFt3PerLb = "0.0624279620335609";
+constexpr std::string_view kIn3PerLb = "3.61272916218462E-5";
+constexpr std::string_view kFt3PerSlug = "0.00194032326251231";
+
+struct FullConstant {
+    int source, target;
+    std::string_view value;
+};
+
+// From kg/m³ and g/litre (rows 0, 2) and from m³/kg and litre/g (rows 6, 10) to the
+// imperial rows, whichever group: the sizes themselves; and three quotients of them.
+constexpr FullConstant kFullConstants[] = {
+    {0, 3, kLbPerFt3},         {2, 3, kLbPerFt3},          {0, 4, kLbPerIn3},
+    {2, 4, kLbPerIn3},         {0, 5, kSlugPerFt3},        {2, 5, kSlugPerFt3},
+    {0, 8, kLbPerFt3},         {2, 8, kLbPerFt3},          {0, 9, kLbPerIn3},
+    {2, 9, kLbPerIn3},         {0, 11, kSlugPerFt3},       {2, 11, kSlugPerFt3},
+    {6, 8, kFt3PerLb},         {10, 8, kFt3PerLb},         {6, 9, kIn3PerLb},
+    {10, 9, kIn3PerLb},        {6, 11, kFt3PerSlug},       {10, 11, kFt3PerSlug},
+    {6, 3, kFt3PerLb},         {10, 3, kFt3PerLb},         {6, 4, kIn3PerLb},
+    {10, 4, kIn3PerLb},        {6, 5, kFt3PerSlug},        {10, 5, kFt3PerSlug},
+    {3, 4, "1728.0000110592"}, {3, 5, "32.1740000811428"}, {5, 4, "53.7079628446165"},
+};
+
+}  // namespace
 
 const CategoryTable& DensityCategory() {
     static const CategoryTable table = [] {
@@ -50,6 +80,11 @@ const CategoryTable& DensityCategory() {
                                                    (sizes[i] * sizes[j]).Inverse().Rounded(8));
                 }
             }
+        }
+        for (const FullConstant& c : kFullConstants) {
+            PairRule& rule =
+                t.pairs[static_cast<std::size_t>(c.source)][static_cast<std::size_t>(c.target)];
+            rule.steps[0].constant = ParseNumber(c.value);
         }
         // One unit under two names: the value itself, formatted.
         t.pairs[0][2] = t.pairs[2][0] = PairRule::Same();
