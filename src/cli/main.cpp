@@ -446,32 +446,15 @@ int PumpDown(const Arguments& args) {
     };
     const double s = value(args.capacity), t = value(args.time), v = value(args.volume),
                  p = value(args.pressure);
-    int row;
-    double first, second;
-    if (!args.capacity) {
-        row = 0;
-        first = pumpdown::PumpCapacity(v, t, p);
-        second = ApplyStep(StepOp::kDivide, ApplyStep(StepOp::kMultiply, first, pumpdown::kMinute),
-                           pumpdown::kLitresPerCubicMetre);
-    } else if (!args.time) {
-        row = 2;
-        second = pumpdown::PumpDownTime(v, p, s);
-        first = ApplyStep(StepOp::kMultiply, second, pumpdown::kMinute);
-    } else if (!args.volume) {
-        row = 4;
-        first = pumpdown::PumpDownVolume(t, s, p);
-        second = ApplyStep(StepOp::kDivide, first, pumpdown::kLitresPerCubicMetre);
-    } else {
-        row = 6;
-        first = pumpdown::FinalPressure(t, s, v);
-        second = ApplyStep(StepOp::kDivide, first, pumpdown::kMbarPerTorr);
-    }
+    const int mode = !args.capacity ? 1 : !args.time ? 2 : !args.volume ? 3 : 4;
+    const pumpdown::RowPair pair = pumpdown::ComputedPair(mode, s, t, v, p);
+    const int row = (mode - 1) * 2;
     const CategoryTable& table = VacuumCategory();
     Output out;
     for (int i = 0; i < 2; ++i) {
         out.Write(table.Caption(row + i, language));
         out.Put('\t');
-        out.Write(FormatNumber(i == 0 ? first : second));
+        out.Write(FormatNumber(i == 0 ? pair.first : pair.second));
         out.Put('\n');
     }
     return 0;

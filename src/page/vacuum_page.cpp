@@ -51,36 +51,17 @@ void VacuumPage::WritePair(int firstBoxId, double first, double second) {
 }
 
 void VacuumPage::AfterRowWrites() {
-    using namespace pumpdown;
-    switch (m_mode) {
-        case kComputeCapacity: {
-            const double t = Input(kTimeBox), v = Input(kVolumeBox), p = Input(kPressureBox);
-            const double s = PumpCapacity(v, t, p);
-            WritePair(BoxId(0), s,
-                      ApplyStep(StepOp::kDivide, ApplyStep(StepOp::kMultiply, s, kMinute),
-                                kLitresPerCubicMetre));
-            break;
-        }
-        case kComputeTime: {
-            const double s = Input(kCapacityBox), v = Input(kVolumeBox), p = Input(kPressureBox);
-            const double t = PumpDownTime(v, p, s);
-            WritePair(BoxId(2), ApplyStep(StepOp::kMultiply, t, kMinute), t);
-            break;
-        }
-        case kComputeVolume: {
-            const double s = Input(kCapacityBox), t = Input(kTimeBox), p = Input(kPressureBox);
-            const double v = PumpDownVolume(t, s, p);
-            WritePair(BoxId(4), v, ApplyStep(StepOp::kDivide, v, kLitresPerCubicMetre));
-            break;
-        }
-        case kComputePressure: {
-            const double s = Input(kCapacityBox), t = Input(kTimeBox), v = Input(kVolumeBox);
-            const double p = FinalPressure(t, s, v);
-            WritePair(BoxId(6), p, ApplyStep(StepOp::kDivide, p, kMbarPerTorr));
-            break;
-        }
-        default: break;
-    }
+    // The three inputs, read from their boxes in ascending order; the computed
+    // quantity's own box is not read.
+    const auto input = [this](int boxId, int computedMode) {
+        return m_mode == computedMode ? 0.0 : Input(boxId);
+    };
+    const double s = input(kCapacityBox, kComputeCapacity);
+    const double t = input(kTimeBox, kComputeTime);
+    const double v = input(kVolumeBox, kComputeVolume);
+    const double p = input(kPressureBox, kComputePressure);
+    const pumpdown::RowPair pair = pumpdown::ComputedPair(m_mode, s, t, v, p);
+    WritePair(BoxId((m_mode - 1) * 2), pair.first, pair.second);
 }
 
 }  // namespace tevrimo

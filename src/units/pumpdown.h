@@ -16,4 +16,12 @@ double PumpDownTime(double volume, double pressure, double capacity);
 double PumpDownVolume(double time, double capacity, double pressure);
 double FinalPressure(double time, double capacity, double volume);
 
+// The quantity `mode` computes (1 capacity, 2 time, 3 volume, 4 final pressure) from the
+// other three, in the two units of its rows: l/min and m³/h, s and min, litres and m³,
+// mbar and Torr. The argument of the computed quantity itself is not used.
+struct RowPair {
+    double first, second;
+};
+RowPair ComputedPair(int mode, double capacity, double time, double volume, double pressure);
+
 }  // namespace tevrimo::pumpdown

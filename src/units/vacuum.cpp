@@ -46,6 +46,27 @@ double FinalPressure(double t, double s, double v) {
     return Mul(Exp(Div(Div(Mul(-t, s), v), kFactor)), kStartPressure);
 }
 
+RowPair ComputedPair(int mode, double s, double t, double v, double p) {
+    switch (mode) {
+        case 1: {
+            const double capacity = PumpCapacity(v, t, p);
+            return {capacity, Div(Mul(capacity, kMinute), kLitresPerCubicMetre)};
+        }
+        case 2: {
+            const double time = PumpDownTime(v, p, s);
+            return {Mul(time, kMinute), time};
+        }
+        case 3: {
+            const double volume = PumpDownVolume(t, s, p);
+            return {volume, Div(volume, kLitresPerCubicMetre)};
+        }
+        default: {
+            const double pressure = FinalPressure(t, s, v);
+            return {pressure, Div(pressure, kMbarPerTorr)};
+        }
+    }
+}
+
 }  // namespace pumpdown
 
 const CategoryTable& VacuumCategory() {
