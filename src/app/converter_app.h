@@ -19,8 +19,6 @@ class ConverterApp {
     bool InitInstance();
     int Run();
 
-    MainDialog* Window() { return m_window.get(); }
-
   private:
     void CloseOnTerminate();
 

@@ -79,7 +79,6 @@ class RowWrites {
     void AddNumber(int boxId, double value);
 
     std::size_t size() const { return m_count; }
-    bool empty() const { return m_count == 0; }
     const Write& operator[](std::size_t i) const { return m_writes[i]; }
     const Write* begin() const { return m_writes.data(); }
     const Write* end() const { return m_writes.data() + m_count; }
