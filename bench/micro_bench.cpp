@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "categories.h"
-#include "conversion_page.h"
-#include "memory_window.h"
+#include "page_session.h"
 
 namespace tevrimo {
 namespace {
@@ -43,12 +42,10 @@ BENCHMARK(BM_Format);
 // the boxes.
 void BM_PageRefresh(benchmark::State& state) {
     const CategoryTable& table = Category(static_cast<int>(state.range(0)));
-    MemoryWindow window(table.tabIndex == kVacuumTab);
-    auto page = ConversionPage::Make(table, window);
-    page->Initialize();
-    window.SetFocus(BoxId(0));
+    PageSession session(table);
+    session.ClickBox(0);
     std::size_t i = 0;
-    for (auto _ : state) page->ShowEntry(Entries()[i++ % Entries().size()]);
+    for (auto _ : state) session.Page().ShowEntry(Entries()[i++ % Entries().size()]);
     state.SetLabel(std::string(table.key));
 }
 BENCHMARK(BM_PageRefresh)->DenseRange(0, kCategoryCount - 1);

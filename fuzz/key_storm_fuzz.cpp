@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "categories.h"
-#include "conversion_page.h"
 #include "keys.h"
-#include "memory_window.h"
+#include "page_session.h"
 
 namespace {
 
@@ -90,36 +90,33 @@ class CheckingWindow : public MemoryWindow {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const CategoryTable& table = Category(data[0] % kCategoryCount);
-    CheckingWindow window(table.tabIndex == kVacuumTab);
-    auto page = ConversionPage::Make(table, window);
-    window.page = page.get();
-    page->Initialize();
+    auto window = std::make_unique<CheckingWindow>(table);
+    CheckingWindow& checking = *window;
+    PageSession session(table, std::move(window));
+    checking.page = &session.Page();
     for (std::size_t i = 1; i + 1 < size; i += 2) {
         const int kind = data[i] % 16;
         const int value = data[i + 1];
         if (kind < 10) {
             const int key =
                 kKeys[static_cast<std::size_t>(value) % (sizeof kKeys / sizeof kKeys[0])];
-            window.SetCtrlDown(kind == 9);
-            if (!page->PreTranslateKeyDown(key)) window.DefaultKey(key, kind == 8);
-            window.SetCtrlDown(false);
+            session.Press(key, {.shift = kind == 8, .ctrl = kind == 9});
         } else if (kind == 10) {
-            page->PreTranslateKeyDown(value);  // any key-down at all
+            session.Page().PreTranslateKeyDown(value);  // any key-down at all
         } else if (kind == 11) {
-            window.SetFocus(BoxId(value % kRowCount));
+            session.ClickBox(value % kRowCount);
         } else if (kind == 12) {
-            const int row = value % kRowCount;
-            if (window.Enabled(row)) {
-                window.SetFocus(ButtonId(row));
-                page->OnButtonClicked(ButtonId(row));
-            }
+            session.ClickButton(value % kRowCount);
         } else if (kind == 13) {
-            page->OnLButtonDown(value % 5 == 4 ? kNoControl : kFirstFlagId + value % 5);
+            if (value % 5 == 4) {
+                session.ClickBackground();
+            } else {
+                session.ClickFlag(value % 5);
+            }
         } else {
-            page->SetLanguage(value % 6);
-            page->ApplyLanguage();
+            session.HandLanguage(value % 6);
         }
-        if (!EntryCharsOk(page->Entry())) std::abort();
+        if (!EntryCharsOk(session.Page().Entry())) std::abort();
     }
     return 0;
 }

@@ -387,7 +387,7 @@ TEST(CategoryCases, Temperature) {
         {"temperature", 1, "-", All({"273.15", "-", "32", "491.67", "0"})},
     });
     // The shortened slope leaves a tiny residue instead of zero.
-    const auto shown = Show(TemperatureCategory(), 3, "491.67");
+    const auto shown = Show(*FindCategory("temperature"), 3, "491.67");
     for (int row : {1, 4}) {
         EXPECT_LT(std::fabs(std::stod(shown.at(row))), 1e-10) << shown.at(row);
     }

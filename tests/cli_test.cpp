@@ -148,9 +148,9 @@ TEST(ReplayTokens, NamesAndCodes) {
     EXPECT_EQ(ParseReplayToken("minus")->value, 0xBD);
     EXPECT_EQ(ParseReplayToken("vk:0x41")->value, 0x41);
     EXPECT_EQ(ParseReplayToken("f12")->value, 0x7B);
-    EXPECT_TRUE(ParseReplayToken("shift+tab")->shift);
-    EXPECT_TRUE(ParseReplayToken("ctrl+c")->ctrl);
-    EXPECT_EQ(ParseReplayToken("focus:13")->kind, ReplayAction::Kind::kFocusBox);
+    EXPECT_TRUE(ParseReplayToken("shift+tab")->modifiers.shift);
+    EXPECT_TRUE(ParseReplayToken("ctrl+c")->modifiers.ctrl);
+    EXPECT_EQ(ParseReplayToken("focus:13")->kind, PageAction::Kind::kClickBox);
     EXPECT_EQ(ParseReplayToken("lang:fr")->value, 3);
     EXPECT_EQ(ParseReplayToken("Enter")->value, 0x0D);
     EXPECT_EQ(ParseReplayToken("Q")->value, 0x51);

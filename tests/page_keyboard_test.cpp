@@ -9,7 +9,7 @@ namespace {
 using testing::PageHarness;
 
 PageHarness LengthPage() {
-    return PageHarness(LengthCategory());
+    return PageHarness(testing::Table("length"));
 }
 
 TEST(EntryEditing, FirstKeysOnAFreshPage) {
@@ -196,7 +196,7 @@ TEST(Navigation, TabEmptiesTheEntryAndMovesOn) {
 
 TEST(Navigation, ButtonFocusWritesNothingUntilABoxIsClicked) {
     auto p = LengthPage();
-    p.window.SetFocus(ButtonId(2));
+    p.ClickButton(2);
     p.Type("42");
     EXPECT_EQ(p.Entry(), "42");
     for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(p.Box(r), "") << r;
@@ -206,7 +206,7 @@ TEST(Navigation, ButtonFocusWritesNothingUntilABoxIsClicked) {
 }
 
 TEST(Navigation, RowsWithoutAUnitWriteNothing) {
-    auto time = PageHarness(TimeCategory());
+    auto time = PageHarness(testing::Table("time"));
     time.Type("1");
     time.Focus(5).Type("2");
     EXPECT_EQ(time.Box(0), "1");
@@ -232,39 +232,37 @@ TEST(Navigation, CopyNeedsCtrlAndThereIsNoPaste) {
 }
 
 TEST(Languages, FlagsAndCaptions) {
-    auto p = PageHarness(TimeCategory());
+    auto p = PageHarness(testing::Table("time"));
     // Template captions and the English-look flags until a language is applied.
     EXPECT_EQ(p.window.Caption(0), "second");
     EXPECT_EQ(p.window.Caption(5), " ");
-    EXPECT_EQ(p.window.FlagBitmap(0), 136);
-    EXPECT_EQ(p.window.FlagBitmap(1), 133);
-    p.page->OnLButtonDown(kFirstFlagId + 2);
+    EXPECT_FALSE(p.window.FlagSelected(0));
+    EXPECT_TRUE(p.window.FlagSelected(1));
+    p.ClickFlag(kGerman);
     EXPECT_EQ(p.page->Language(), kGerman);
     EXPECT_EQ(p.window.Caption(0), "Sekunde");
     EXPECT_EQ(p.window.Caption(5), "");
-    const int expected[] = {136, 137, 134, 139};
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(p.window.FlagBitmap(k), expected[k]);
-    p.page->OnLButtonDown(kNoControl);  // background: re-applies the same language
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(p.window.FlagSelected(k), k == kGerman) << k;
+    p.ClickBackground();  // background: re-applies the same language
     EXPECT_EQ(p.page->Language(), kGerman);
     EXPECT_EQ(p.window.Caption(1), "Tag");
 
     auto length = LengthPage();  // the length page starts in Turkish
     EXPECT_EQ(length.window.Caption(3), "fit");
     EXPECT_EQ(length.window.Caption(12), "");
-    EXPECT_EQ(length.window.FlagBitmap(0), 132);
-    EXPECT_EQ(length.window.FlagBitmap(3), 139);
+    EXPECT_TRUE(length.window.FlagSelected(0));
+    EXPECT_FALSE(length.window.FlagSelected(3));
 
-    auto other = PageHarness(AreaCategory());  // a language outside 0..3 applies nothing
-    other.page->SetLanguage(4);
-    other.page->ApplyLanguage();
+    auto other = PageHarness(testing::Table("area"));  // a language outside 0..3 applies nothing
+    other.HandLanguage(4);
     EXPECT_EQ(other.window.Caption(0), "meter²");
-    EXPECT_EQ(other.window.FlagBitmap(1), 133);
+    EXPECT_TRUE(other.window.FlagSelected(1));
 }
 
 TEST(Languages, ChangingLanguageKeepsTheEntryAndBoxes) {
     auto p = LengthPage();
     p.Type("12").Key(vk::kAdd);
-    p.page->OnLButtonDown(kFirstFlagId + 3);
+    p.ClickFlag(kFrench);
     EXPECT_EQ(p.Entry(), "12");
     EXPECT_EQ(p.page->PendingOp(), -1);
     EXPECT_EQ(p.Box(2), "1200");

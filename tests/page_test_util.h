@@ -1,27 +1,19 @@
-// A page on an in-memory window, driven key by key.
+// A page session driven key by key, with shorthands for the tests.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "categories.h"
-#include "conversion_page.h"
 #include "keys.h"
-#include "memory_window.h"
+#include "page_session.h"
 
 namespace tevrimo::testing {
 
-struct PageHarness {
-    explicit PageHarness(const CategoryTable& table)
-        : window(table.tabIndex == kVacuumTab), page(ConversionPage::Make(table, window)) {
-        page->Initialize();
-    }
+struct PageHarness : PageSession {
+    explicit PageHarness(const CategoryTable& table) : PageSession(table) {}
 
-    // Presses a key; keys the page passes on reach the window's own handling.
     PageHarness& Key(int vk, bool shift = false, bool ctrl = false) {
-        window.SetCtrlDown(ctrl);
-        if (!page->PreTranslateKeyDown(vk)) window.DefaultKey(vk, shift);
-        window.SetCtrlDown(false);
+        Press(vk, {.shift = shift, .ctrl = ctrl});
         return *this;
     }
     // Types main-keyboard digits.
@@ -30,14 +22,18 @@ struct PageHarness {
         return *this;
     }
     PageHarness& Focus(int row) {
-        window.SetFocus(BoxId(row));
+        ClickBox(row);
         return *this;
     }
-    const std::string& Entry() const { return page->Entry(); }
-    const std::string& Box(int row) const { return window.Text(row); }
+    const std::string& Entry() const { return Page().Entry(); }
+    const std::string& Box(int row) const { return Window().Text(row); }
 
-    MemoryWindow window;
-    std::unique_ptr<ConversionPage> page;
+    MemoryWindow& window = Window();
+    ConversionPage* const page = &Page();
 };
+
+inline const CategoryTable& Table(std::string_view key) {
+    return Category(FindCategoryIndex(key));
+}
 
 }  // namespace tevrimo::testing

@@ -11,13 +11,10 @@ namespace {
 using testing::PageHarness;
 
 struct VacuumHarness : PageHarness {
-    VacuumHarness() : PageHarness(VacuumCategory()) {}
-    VacuumPage& Vacuum() { return static_cast<VacuumPage&>(*page); }
+    VacuumHarness() : PageHarness(Category(kVacuumTab)) {}
+    VacuumPage& Vacuum() { return static_cast<VacuumPage&>(Page()); }
     VacuumHarness& Click(int row) {
-        if (window.Enabled(row)) {
-            window.SetFocus(ButtonId(row));
-            page->OnButtonClicked(ButtonId(row));
-        }
+        ClickButton(row);
         return *this;
     }
     // Types `text` (digits and ".") into row `row`, after clearing it with Esc.
@@ -39,7 +36,7 @@ using Texts = std::vector<std::string>;
 TEST(VacuumPage, StartState) {
     VacuumHarness v;
     EXPECT_EQ(v.Boxes(), (Texts{"500", "30", "720.46", "12.0077", "1000", "1", "10", "7.50064"}));
-    EXPECT_EQ(v.Vacuum().Mode(), kComputeTime);
+    EXPECT_EQ(v.Vacuum().Mode(), VacuumPage::Quantity::kTime);
     EXPECT_EQ(v.Entry(), "600");
     EXPECT_EQ(v.window.FocusedId(), BoxId(2));
     for (int r = 0; r < 8; ++r) {
@@ -101,7 +98,7 @@ TEST(VacuumPage, ComputedBoxesAreOverwritten) {
 TEST(VacuumPage, SelectingAModeMovesFocusWithoutRefresh) {
     VacuumHarness v;
     v.Click(6);
-    EXPECT_EQ(v.Vacuum().Mode(), kComputePressure);
+    EXPECT_EQ(v.Vacuum().Mode(), VacuumPage::Quantity::kPressure);
     EXPECT_TRUE(v.window.ReadOnly(6));
     EXPECT_TRUE(v.window.ReadOnly(7));
     EXPECT_FALSE(v.window.ReadOnly(2));
@@ -113,9 +110,9 @@ TEST(VacuumPage, SelectingAModeMovesFocusWithoutRefresh) {
     v.Click(0);
     EXPECT_EQ(v.window.FocusedId(), BoxId(2));
     v.Click(0);  // disabled now: nothing happens
-    EXPECT_EQ(v.Vacuum().Mode(), kComputeCapacity);
+    EXPECT_EQ(v.Vacuum().Mode(), VacuumPage::Quantity::kCapacity);
     v.Click(9);  // buttons beyond the pairs are inert
-    EXPECT_EQ(v.Vacuum().Mode(), kComputeCapacity);
+    EXPECT_EQ(v.Vacuum().Mode(), VacuumPage::Quantity::kCapacity);
 }
 
 TEST(VacuumPage, DegenerateInputsFollowIeeeArithmetic) {
@@ -141,7 +138,7 @@ TEST(VacuumPage, LabelsStayButCaptionsFollowTheLanguage) {
     VacuumHarness v;
     EXPECT_EQ(v.window.Caption(0), "l/min");
     EXPECT_EQ(v.window.Caption(13), " ");
-    v.page->OnLButtonDown(kFirstFlagId);
+    v.ClickFlag(kTurkish);
     EXPECT_EQ(v.window.Caption(0), "litre/dakika");
     EXPECT_EQ(v.window.Caption(13), "");
     EXPECT_EQ(v.Box(2), "720.46");

@@ -92,7 +92,7 @@ std::string Profile::DefaultPath(std::string_view programFile) {
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         folder = std::string(home) + "/.config";
     } else {
-        folder.assign(1, '.');
+        folder = ".";
     }
     return folder + "/" + std::string(base) + ".INI";
 }
@@ -170,7 +170,7 @@ bool Profile::WriteInts(std::string_view section,
     }
     if (inSection) flushMissing();
     if (!seenSection) {
-        out.push_back(std::string(1, '[').append(section).append(1, ']'));
+        out.push_back("[" + std::string(section) + "]");
         flushMissing();
     }
 

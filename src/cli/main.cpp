@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "categories.h"
-#include "conversion_page.h"
-#include "keys.h"
-#include "memory_window.h"
+#include "page_session.h"
 #include "pumpdown.h"
 #include "replay_tokens.h"
-#include "vacuum_page.h"
 
 #ifndef TEVRIMO_VERSION
 #define TEVRIMO_VERSION "1.0.0"
@@ -289,11 +286,10 @@ class Converter {
 
     // The vacuum page also computes; each entry goes to a fresh page.
     void ConvertOnPage(std::string_view entry, Output& out, int language, bool withCaptions) {
-        MemoryWindow window(true);
-        const auto page = ConversionPage::Make(m_table, window);
-        page->Initialize();
-        window.SetFocus(BoxId(m_source));
-        page->ShowEntry(entry);
+        PageSession session(m_table);
+        session.ClickBox(m_source);
+        session.Page().ShowEntry(entry);
+        const MemoryWindow& window = session.Window();
         if (m_target) {
             out.Write(window.Text(*m_target));
             out.Put('\n');
@@ -371,7 +367,7 @@ int Convert(const Arguments& args) {
 int Replay(const Arguments& args) {
     if (args.words.empty()) Fail("missing CATEGORY");
     const CategoryTable& table = RequireCategory(args.words[0]);
-    std::vector<ReplayAction> actions;
+    std::vector<PageAction> actions;
     for (std::size_t i = 1; i < args.words.size(); ++i) {
         const auto action = ParseReplayToken(args.words[i]);
         if (!action) Fail("unknown token '" + std::string(args.words[i]) + "'");
@@ -383,37 +379,10 @@ int Replay(const Arguments& args) {
         if (!language) Fail("unknown language '" + std::string(*args.lang) + "'");
     }
 
-    MemoryWindow window(table.tabIndex == kVacuumTab);
-    const auto page = ConversionPage::Make(table, window);
-    page->Initialize();
-    if (language) {
-        page->SetLanguage(*language);
-        page->ApplyLanguage();
-    }
-    using Kind = ReplayAction::Kind;
-    for (const ReplayAction& a : actions) {
-        switch (a.kind) {
-            case Kind::kKey:
-                if (a.alt) break;  // Alt combinations belong to the window, not the page
-                window.SetCtrlDown(a.ctrl);
-                if (!page->PreTranslateKeyDown(a.value)) window.DefaultKey(a.value, a.shift);
-                window.SetCtrlDown(false);
-                break;
-            case Kind::kFocusBox: window.SetFocus(BoxId(a.value)); break;
-            case Kind::kClickButton:
-                if (window.Enabled(a.value)) {
-                    window.SetFocus(ButtonId(a.value));
-                    page->OnButtonClicked(ButtonId(a.value));
-                }
-                break;
-            case Kind::kClickFlag: page->OnLButtonDown(kFirstFlagId + a.value); break;
-            case Kind::kClickBackground: page->OnLButtonDown(kNoControl); break;
-            case Kind::kLanguage:
-                page->SetLanguage(a.value);
-                page->ApplyLanguage();
-                break;
-        }
-    }
+    PageSession session(table);
+    if (language) session.HandLanguage(*language);
+    for (const PageAction& a : actions) session.Do(a);
+    const MemoryWindow& window = session.Window();
     Output out;
     for (int r = 0; r < kRowCount; ++r) {
         out.Write(std::to_string(r));
@@ -446,15 +415,20 @@ int PumpDown(const Arguments& args) {
     };
     const double s = value(args.capacity), t = value(args.time), v = value(args.volume),
                  p = value(args.pressure);
-    const int mode = !args.capacity ? 1 : !args.time ? 2 : !args.volume ? 3 : 4;
-    const pumpdown::RowPair pair = pumpdown::ComputedPair(mode, s, t, v, p);
-    const int row = (mode - 1) * 2;
-    const CategoryTable& table = VacuumCategory();
+    using pumpdown::Quantity;
+    const Quantity computed = !args.capacity ? Quantity::kCapacity
+                              : !args.time   ? Quantity::kTime
+                              : !args.volume ? Quantity::kVolume
+                                             : Quantity::kPressure;
+    const pumpdown::Values values = pumpdown::Compute(computed, {s, t, v, p});
+    const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
+    const CategoryTable& table = Category(kVacuumTab);
     Output out;
-    for (int i = 0; i < 2; ++i) {
-        out.Write(table.Caption(row + i, language));
+    for (const auto& [row, value] :
+         {std::pair{rows.first, values.first}, {rows.second, values.second}}) {
+        out.Write(table.Caption(row, language));
         out.Put('\t');
-        out.Write(FormatNumber(i == 0 ? pair.first : pair.second));
+        out.Write(FormatNumber(value));
         out.Put('\n');
     }
     return 0;

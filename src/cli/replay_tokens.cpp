@@ -85,8 +85,8 @@ std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
     return std::nullopt;
 }
 
-std::optional<ReplayAction> ParseReplayToken(std::string_view original) {
-    using Kind = ReplayAction::Kind;
+std::optional<PageAction> ParseReplayToken(std::string_view original) {
+    using Kind = PageAction::Kind;
     // Key names are case-insensitive ("Enter", "SHIFT+TAB", "A").
     std::string lowered(original);
     for (char& c : lowered) {
@@ -95,29 +95,29 @@ std::optional<ReplayAction> ParseReplayToken(std::string_view original) {
     const std::string_view token = lowered;
     if (token.find(':') != std::string_view::npos && token.substr(0, 3) != "vk:") {
         if (const auto r = RowArgument(token, "focus:", kRowCount))
-            return ReplayAction{Kind::kFocusBox, *r};
+            return PageAction{Kind::kClickBox, *r};
         if (const auto r = RowArgument(token, "button:", kRowCount))
-            return ReplayAction{Kind::kClickButton, *r};
+            return PageAction{Kind::kClickButton, *r};
         if (const auto r = RowArgument(token, "flag:", kLanguageCount))
-            return ReplayAction{Kind::kClickFlag, *r};
+            return PageAction{Kind::kClickFlag, *r};
         if (token.substr(0, 5) == "lang:") {
             if (const auto l = ParseLanguage(token.substr(5), true))
-                return ReplayAction{Kind::kLanguage, *l};
+                return PageAction{Kind::kLanguage, *l};
         }
         return std::nullopt;
     }
-    if (token == "background") return ReplayAction{Kind::kClickBackground, 0};
-    ReplayAction action;
+    if (token == "background") return PageAction{Kind::kClickBackground, 0};
+    PageAction action;
     std::string_view rest = token;
     for (;;) {
         if (rest.substr(0, 6) == "shift+" && rest.size() > 6) {
-            action.shift = true;
+            action.modifiers.shift = true;
             rest.remove_prefix(6);
         } else if (rest.substr(0, 5) == "ctrl+" && rest.size() > 5) {
-            action.ctrl = true;
+            action.modifiers.ctrl = true;
             rest.remove_prefix(5);
         } else if (rest.substr(0, 4) == "alt+" && rest.size() > 4) {
-            action.alt = true;
+            action.modifiers.alt = true;
             rest.remove_prefix(4);
         } else {
             break;

@@ -25,7 +25,7 @@ void ConversionPage::Initialize() {
         m_window.SetButtonCaption(ButtonId(r),
                                   m_table.templateCaptions[static_cast<std::size_t>(r)]);
     }
-    SetFlagPictures(132, 133, 134, 135);
+    SetFlags(true, true, true, true);  // the template's pictures
     OnInitDialog();
 }
 
@@ -36,15 +36,15 @@ void ConversionPage::OnInitDialog() {
         ApplyLanguage();
         return;
     }
-    SetFlagPictures(136, 133, 138, 139);
+    SetFlags(false, true, false, false);  // the English look, before any language
     m_window.SetFocus(BoxId(0));
 }
 
-void ConversionPage::SetFlagPictures(int b0, int b1, int b2, int b3) {
-    m_window.SetFlagBitmap(0, b0);
-    m_window.SetFlagBitmap(1, b1);
-    m_window.SetFlagBitmap(2, b2);
-    m_window.SetFlagBitmap(3, b3);
+void ConversionPage::SetFlags(bool turkish, bool english, bool german, bool french) {
+    m_window.SetFlagSelected(kTurkish, turkish);
+    m_window.SetFlagSelected(kEnglish, english);
+    m_window.SetFlagSelected(kGerman, german);
+    m_window.SetFlagSelected(kFrench, french);
 }
 
 void ConversionPage::ApplyLanguage() {
@@ -52,9 +52,7 @@ void ConversionPage::ApplyLanguage() {
     for (int r = 0; r < kRowCount; ++r) {
         m_window.SetButtonCaption(ButtonId(r), m_table.Caption(r, m_language));
     }
-    for (int k = 0; k < kLanguageCount; ++k) {
-        m_window.SetFlagBitmap(k, kFirstFlagBitmap + (k == m_language ? k : 4 + k));
-    }
+    for (int k = 0; k < kLanguageCount; ++k) m_window.SetFlagSelected(k, k == m_language);
 }
 
 void ConversionPage::OnLButtonDown(int childId) {
@@ -63,7 +61,7 @@ void ConversionPage::OnLButtonDown(int childId) {
     ApplyLanguage();
 }
 
-bool ConversionPage::PreTranslateKeyDown(int key) {
+bool ConversionPage::PreTranslateKeyDown(int key, Modifiers modifiers) {
     switch (key) {
         case vk::kEscape:
             ClearStep();
@@ -71,7 +69,7 @@ bool ConversionPage::PreTranslateKeyDown(int key) {
             return true;
         case vk::kBack:
             if (m_entry.size() <= 1) {
-                m_entry.assign(1, '0');
+                m_entry = "0";
             } else {
                 m_entry.pop_back();
             }
@@ -107,7 +105,7 @@ bool ConversionPage::PreTranslateKeyDown(int key) {
         case vk::kEnd:
         case vk::kShift:
         case vk::kControl: return false;
-        case vk::kC: return !m_window.CtrlDown();
+        case vk::kC: return !modifiers.ctrl;
         case vk::kV:
         case vk::kF1: return true;
         default: HandleKey(key); return true;
@@ -140,7 +138,7 @@ void ConversionPage::DigitRule(int digit) {
     const double v = ParseNumber(m_entry);
     const bool noValue = (v == 0 || std::isnan(v)) && m_entry.find('.') == std::string::npos;
     if (noValue || m_pendingOp < 0) {
-        m_entry.assign(1, static_cast<char>('0' + digit));
+        m_entry = static_cast<char>('0' + digit);
         m_pendingOp = std::abs(m_pendingOp);
     } else {
         m_entry.push_back(static_cast<char>('0' + digit));
@@ -181,7 +179,7 @@ void ConversionPage::ApplyPendingOp() {
 
 void ConversionPage::ClearStep() {
     if (m_entry != "0") {
-        m_entry.assign(1, '0');
+        m_entry = "0";
     } else if (!m_operand.empty()) {
         m_operand.clear();
         m_pendingOp = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "categories.h"
+#include "keys.h"
 #include "page_window.h"
 
 namespace tevrimo {
@@ -24,9 +25,10 @@ class ConversionPage {
     // then the page's own start-up.
     void Initialize();
 
-    // A key-down about to reach the page or one of its controls. Returns true when the
-    // page consumed it; false means the key goes on to the window's own handling.
-    bool PreTranslateKeyDown(int vk);
+    // A key-down about to reach the page or one of its controls, with the modifier keys
+    // held at the time. Returns true when the page consumed it; false means the key goes
+    // on to the window's own handling.
+    bool PreTranslateKeyDown(int vk, Modifiers modifiers = {});
 
     // A left-button press on the page surface; `childId` is the control under the point
     // (a flag picture) or kNoControl for the background.
@@ -56,7 +58,8 @@ class ConversionPage {
     void Refresh();
     // Runs inside Refresh after the row writes, before the caret step.
     virtual void AfterRowWrites() {}
-    void SetFlagPictures(int b0, int b1, int b2, int b3);
+    // Which of the four flags look selected (bright).
+    void SetFlags(bool turkish, bool english, bool german, bool french);
 
     const CategoryTable& m_table;
     PageWindow& m_window;

@@ -1,5 +1,16 @@
-// Virtual-key codes of the page's key table (the codes a US keyboard gives).
+// Virtual-key codes of the page's key table (the codes a US keyboard gives), and the
+// modifier keys held with a key.
 #pragma once
+
+namespace tevrimo {
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+}  // namespace tevrimo
 
 namespace tevrimo::vk {
 

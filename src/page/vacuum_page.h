@@ -3,33 +3,28 @@
 #pragma once
 
 #include "conversion_page.h"
+#include "pumpdown.h"
 
 namespace tevrimo {
 
-enum PumpDownMode : int {
-    kComputeCapacity = 1,
-    kComputeTime = 2,
-    kComputeVolume = 3,
-    kComputePressure = 4,
-};
-
 class VacuumPage : public ConversionPage {
   public:
+    using Quantity = pumpdown::Quantity;
     using ConversionPage::ConversionPage;
 
+    // A mode button: the buttons of a quantity's two rows make it the computed one.
     void OnButtonClicked(int buttonId) override;
-    void SelectMode(int mode);
-    int Mode() const { return m_mode; }
+    void SelectMode(Quantity computed);
+    Quantity Mode() const { return m_mode; }
 
   protected:
     void OnInitDialog() override;
     void AfterRowWrites() override;
 
   private:
-    double Input(int boxId) const;
-    void WritePair(int firstBoxId, double first, double second);
+    double Input(Quantity q) const;
 
-    int m_mode = kComputeTime;
+    Quantity m_mode = Quantity::kTime;
 };
 
 }  // namespace tevrimo

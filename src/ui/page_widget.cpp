@@ -27,6 +27,9 @@ constexpr int kFlagX = 217;
 constexpr int kFlagY[kLanguageCount] = {10, 30, 50, 70};
 constexpr int kFlagWidth = 47, kFlagHeight = 28;  // pixels: the pictures keep their size
 
+// Unit button width of each page template, by tab index (dialog units).
+constexpr int kButtonWidth[kCategoryCount] = {60, 60, 100, 60, 70, 140, 70, 70, 80, 80, 70, 70, 70};
+
 // The vacuum page template.
 constexpr int kVacuumLabelWidth = 69;
 constexpr int kVacuumLabelY[4] = {16, 41, 67, 93};
@@ -44,12 +47,11 @@ QString Text(std::string_view s) {
 
 }  // namespace
 
-QPixmap FlagPixmap(int bitmap) {
+QPixmap FlagPixmap(int language, bool selected) {
     static const char* const kNames[kLanguageCount] = {"tr", "gb", "de", "fr"};
-    const int k = (bitmap - kFirstFlagBitmap) % kLanguageCount;
-    const bool bright = bitmap - kFirstFlagBitmap < kLanguageCount;
-    return QPixmap(QStringLiteral(":/images/flag_%1%2.png")
-                       .arg(QLatin1String(kNames[k]), bright ? QString() : QStringLiteral("_off")));
+    return QPixmap(
+        QStringLiteral(":/images/flag_%1%2.png")
+            .arg(QLatin1String(kNames[language]), selected ? QString() : QStringLiteral("_off")));
 }
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
@@ -84,7 +86,7 @@ void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
-    : QWidget(parent), m_table(table) {
+    : QWidget(parent), m_table(table), m_tabOrder(table) {
     const bool vacuum = table.tabIndex == kVacuumTab;
     if (vacuum) {
         for (int i = 0; i < 4; ++i) {
@@ -108,13 +110,6 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
         flag->setAccessibleName(QString::fromUtf8(kLanguageNames[k]));
         m_flags[static_cast<std::size_t>(k)] = flag;
     }
-    // Tab order as in the template: buttons then boxes, or boxes then buttons.
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool boxes = (pass == 0) == vacuum;
-        for (int r = 0; r < kRowCount; ++r) {
-            m_tabStops.push_back(boxes ? static_cast<QWidget*>(Box(r)) : Button(r));
-        }
-    }
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 
@@ -127,7 +122,7 @@ PageWidget::~PageWidget() = default;
 
 void PageWidget::LayOut(const DialogUnits& u, const QFont& controlFont) {
     const bool vacuum = m_table.tabIndex == kVacuumTab;
-    const int width = m_table.buttonWidth;
+    const int width = kButtonWidth[m_table.tabIndex];
     for (int r = 0; r < kRowCount; ++r) {
         const int y = kRowY[r];
         QWidget* button = Button(r);
@@ -163,11 +158,19 @@ void PageWidget::TakeFocus() {
     }
 }
 
+ValueBox* PageWidget::BoxById(int id) const {
+    const int row = BoxRow(id);
+    return row >= 0 ? Box(row) : nullptr;
+}
+
+QPushButton* PageWidget::ButtonById(int id) const {
+    const int row = ButtonRow(id);
+    return row >= 0 ? Button(row) : nullptr;
+}
+
 QWidget* PageWidget::Control(int id) const {
-    if (id >= kFirstBoxId && id < kFirstBoxId + kRowCount) return Box(id - kFirstBoxId);
-    if (id >= kFirstButtonId && id < kFirstButtonId + kRowCount) return Button(id - kFirstButtonId);
-    if (id >= kFirstFlagId && id < kFirstFlagId + kLanguageCount) return Flag(id - kFirstFlagId);
-    return nullptr;
+    if (ValueBox* box = BoxById(id)) return box;
+    return ButtonById(id);
 }
 
 int PageWidget::IdOf(const QWidget* widget) const {
@@ -188,13 +191,16 @@ void PageWidget::SetFocus(int id) {
 }
 
 void PageWidget::SetBoxText(int boxId, std::string_view text) {
-    if (QWidget* w = Control(boxId)) static_cast<ValueBox*>(w)->setText(Text(text));
+    if (ValueBox* box = BoxById(boxId)) box->setText(Text(text));
 }
 
 std::string PageWidget::BoxText(int boxId) const {
-    const QWidget* w = Control(boxId);
-    return boxId >= kFirstBoxId && w ? static_cast<const ValueBox*>(w)->text().toStdString()
-                                     : std::string();
+    const ValueBox* box = BoxById(boxId);
+    return box ? box->text().toStdString() : std::string();
+}
+
+void PageWidget::SetReadOnly(int boxId, bool readOnly) {
+    if (ValueBox* box = BoxById(boxId)) box->setReadOnly(readOnly);
 }
 
 void PageWidget::SetCaret(int position) {
@@ -204,44 +210,29 @@ void PageWidget::SetCaret(int position) {
     }
 }
 
-bool PageWidget::CtrlDown() const {
-    return m_ctrlDown;
-}
-
 void PageWidget::SetButtonCaption(int buttonId, std::string_view text) {
-    if (auto* button = qobject_cast<QPushButton*>(Control(buttonId))) {
-        button->setText(Text(text));
-        button->setAccessibleName(Text(text).trimmed());
-        Box(buttonId - kFirstButtonId)->setAccessibleName(Text(text).trimmed());
-    }
-}
-
-void PageWidget::SetFlagBitmap(int flag, int bitmap) {
-    if (flag < 0 || flag >= kLanguageCount) return;
-    m_flagBitmaps[static_cast<std::size_t>(flag)] = bitmap;
-    Flag(flag)->setPixmap(FlagPixmap(bitmap));
-}
-
-void PageWidget::SetReadOnly(int boxId, bool readOnly) {
-    if (QWidget* w = Control(boxId)) static_cast<ValueBox*>(w)->setReadOnly(readOnly);
+    QPushButton* button = ButtonById(buttonId);
+    if (!button) return;
+    button->setText(Text(text));
+    button->setAccessibleName(Text(text).trimmed());
+    Box(ButtonRow(buttonId))->setAccessibleName(Text(text).trimmed());
 }
 
 void PageWidget::SetEnabled(int buttonId, bool enabled) {
-    if (QWidget* w = Control(buttonId)) w->setEnabled(enabled);
+    if (QPushButton* button = ButtonById(buttonId)) button->setEnabled(enabled);
+}
+
+void PageWidget::SetFlagSelected(int flag, bool selected) {
+    if (flag < 0 || flag >= kLanguageCount) return;
+    m_flagSelected[static_cast<std::size_t>(flag)] = selected;
+    Flag(flag)->setPixmap(FlagPixmap(flag, selected));
 }
 
 void PageWidget::MoveFocus(bool backwards) {
-    const int count = static_cast<int>(m_tabStops.size());
-    const auto here = std::find(m_tabStops.begin(), m_tabStops.end(), window()->focusWidget());
-    int index = here == m_tabStops.end() ? (backwards ? 0 : -1)
-                                         : static_cast<int>(here - m_tabStops.begin());
-    for (int step = 0; step < count; ++step) {
-        index = (index + (backwards ? count - 1 : 1)) % count;
-        QWidget* w = m_tabStops[static_cast<std::size_t>(index)];
-        if (w->isEnabled()) {
-            w->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-            return;
-        }
+    const int next = m_tabOrder.Next(FocusedId(), backwards,
+                                     [this](int id) { return Control(id)->isEnabled(); });
+    if (QWidget* w = Control(next)) {
+        w->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     }
 }
 
@@ -251,10 +242,7 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
     if (IsSystemKey(*key)) return false;  // Alt+F4 and friends go on to the window
     const int code = VirtualKeyOf(*key);
     if (code == 0) return false;
-    m_ctrlDown = key->modifiers() & Qt::ControlModifier;
-    const bool consumed = m_logic->PreTranslateKeyDown(code);
-    m_ctrlDown = false;
-    if (consumed) return true;
+    if (m_logic->PreTranslateKeyDown(code, ModifiersOf(*key))) return true;
     if (code == vk::kTab) {  // the focus moves within the page and wraps around
         MoveFocus(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
         return true;

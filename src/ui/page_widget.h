@@ -11,6 +11,7 @@
 #include "conversion_page.h"
 #include "dialog_units.h"
 #include "page_window.h"
+#include "tab_order.h"
 
 class QLabel;
 class QPushButton;
@@ -51,41 +52,42 @@ class PageWidget : public QWidget, public PageWindow {
     QPushButton* Button(int row) const { return m_buttons[static_cast<std::size_t>(row)]; }
     ValueBox* Box(int row) const { return m_boxes[static_cast<std::size_t>(row)]; }
     QLabel* Flag(int k) const { return m_flags[static_cast<std::size_t>(k)]; }
-    int FlagBitmapShown(int k) const { return m_flagBitmaps[static_cast<std::size_t>(k)]; }
+    bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
 
     // PageWindow
     int FocusedId() const override;
     void SetFocus(int id) override;
     void SetBoxText(int boxId, std::string_view text) override;
     std::string BoxText(int boxId) const override;
-    void SetCaret(int position) override;
-    bool CtrlDown() const override;
-    void SetButtonCaption(int buttonId, std::string_view text) override;
-    void SetFlagBitmap(int flag, int bitmap) override;
     void SetReadOnly(int boxId, bool readOnly) override;
+    void SetCaret(int position) override;
+    void SetButtonCaption(int buttonId, std::string_view text) override;
     void SetEnabled(int buttonId, bool enabled) override;
+    void SetFlagSelected(int flag, bool selected) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // The control with this id, or null when the id names no control of that kind.
+    ValueBox* BoxById(int id) const;
+    QPushButton* ButtonById(int id) const;
     QWidget* Control(int id) const;
     int IdOf(const QWidget* widget) const;
     void MoveFocus(bool backwards);
 
     const CategoryTable& m_table;
+    TabOrder m_tabOrder;
     std::array<QPushButton*, kRowCount> m_buttons{};
     std::array<ValueBox*, kRowCount> m_boxes{};
     std::array<QLabel*, kLanguageCount> m_flags{};
-    std::array<int, kLanguageCount> m_flagBitmaps{};
+    std::array<bool, kLanguageCount> m_flagSelected{};
     std::array<QLabel*, 4> m_labels{};  // vacuum page only
-    std::vector<QWidget*> m_tabStops;
-    bool m_ctrlDown = false;
     std::unique_ptr<ConversionPage> m_logic;
 };
 
-// The picture of flag bitmap 132..139.
-QPixmap FlagPixmap(int bitmap);
+// The picture of the flag of `language`, bright when selected, washed out when not.
+QPixmap FlagPixmap(int language, bool selected);
 
 }  // namespace tevrimo

@@ -104,6 +104,13 @@ int VirtualKeyOf(const QKeyEvent& event) {
     return kOtherKey;  // letters of other layouts and the like
 }
 
+Modifiers ModifiersOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers m = event.modifiers();
+    return {.shift = (m & Qt::ShiftModifier) != 0,
+            .ctrl = (m & Qt::ControlModifier) != 0,
+            .alt = (m & Qt::AltModifier) != 0};
+}
+
 bool IsSystemKey(const QKeyEvent& event) {
     return (event.modifiers() & Qt::AltModifier) || event.key() == Qt::Key_F10 ||
            event.key() == Qt::Key_Alt || event.key() == Qt::Key_AltGr;

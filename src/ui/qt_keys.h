@@ -2,6 +2,8 @@
 // keyboard gives them.
 #pragma once
 
+#include "keys.h"
+
 class QKeyEvent;
 
 namespace tevrimo {
@@ -11,6 +13,9 @@ inline constexpr int kOtherKey = 0xFE;
 
 // The virtual-key code of a key press; 0 for presses that carry no key.
 int VirtualKeyOf(const QKeyEvent& event);
+
+// The modifier keys held with a key press.
+Modifiers ModifiersOf(const QKeyEvent& event);
 
 // Alt combinations and F10 are system keys: the page never examines them.
 bool IsSystemKey(const QKeyEvent& event);

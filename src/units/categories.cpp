@@ -1,26 +1,43 @@
 #include "categories.h"
 
+#include <iterator>
+#include <mutex>
 #include <string>
+
+#include "category_builder.h"
 
 namespace tevrimo {
 
 namespace {
 
-using TableFn = const CategoryTable& (*)();
-
-constexpr TableFn kTabs[kCategoryCount] = {
-    LengthCategory,   AreaCategory,        VolumeCategory, MassCategory,  ForceCategory,
-    PressureCategory, TemperatureCategory, TimeCategory,   SpeedCategory, DensityCategory,
-    EnergyCategory,   DataStorageCategory, VacuumCategory,
+struct CategoryEntry {
+    std::string_view key;         // English, for the command line
+    std::string_view tabCaption;  // Turkish, the same in every language
+    CategoryTable (*build)();
 };
 
-// Display names of the tabs, for lookup before any table is built.
-constexpr std::string_view kKeys[kCategoryCount] = {
-    "length", "area",  "volume",  "mass",   "force", "pressure", "temperature",
-    "time",   "speed", "density", "energy", "data",  "vacuum"};
-constexpr std::string_view kTabCaptions[kCategoryCount] = {
-    "Uzunluk", "Alan", "Hacim",    "Ağırlık", "Kuvvet",     "Basınç", "Sıcaklık",
-    "Zaman",   "Hız",  "Yoğunluk", "Enerji",  "Bilgisayar", "Vakum"};
+// The categories in tab order.
+constexpr CategoryEntry kCategories[] = {
+    {"length", "Uzunluk", BuildLength},
+    {"area", "Alan", BuildArea},
+    {"volume", "Hacim", BuildVolume},
+    {"mass", "Ağırlık", BuildMass},
+    {"force", "Kuvvet", BuildForce},
+    {"pressure", "Basınç", BuildPressure},
+    {"temperature", "Sıcaklık", BuildTemperature},
+    {"time", "Zaman", BuildTime},
+    {"speed", "Hız", BuildSpeed},
+    {"density", "Yoğunluk", BuildDensity},
+    {"energy", "Enerji", BuildEnergy},
+    {"data", "Bilgisayar", BuildDataStorage},
+    {"vacuum", "Vakum", BuildVacuum},
+};
+static_assert(std::size(kCategories) == kCategoryCount);
+static_assert(kCategories[kVacuumTab].key == "vacuum");
+
+// The tables, each built on first use: a one-shot command builds only its own.
+constinit CategoryTable g_tables[kCategoryCount];
+std::once_flag g_built[kCategoryCount];
 
 // Reads one UTF-8 code point and folds it to lower case for the letters captions use.
 char32_t NextFolded(std::string_view s, std::size_t& i) {
@@ -57,22 +74,44 @@ bool SameCaption(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-const CategoryTable& Category(int tabIndex) {
-    return kTabs[tabIndex]();
+std::string_view CategoryKey(int tabIndex) {
+    return kCategories[tabIndex].key;
 }
 
-const CategoryTable* FindCategory(std::string_view name) {
-    if (name.empty()) return nullptr;
+std::string_view CategoryTabCaption(int tabIndex) {
+    return kCategories[tabIndex].tabCaption;
+}
+
+const CategoryTable& Category(int tabIndex) {
+    std::call_once(g_built[tabIndex], [tabIndex] {
+        const CategoryEntry& entry = kCategories[tabIndex];
+        CategoryTable& table = g_tables[tabIndex];
+        table = entry.build();
+        table.key = entry.key;
+        table.tabCaption = entry.tabCaption;
+        table.tabIndex = tabIndex;
+    });
+    return g_tables[tabIndex];
+}
+
+int FindCategoryIndex(std::string_view name) {
+    if (name.empty()) return -1;
     bool numeric = name.size() <= 2;
     for (char c : name) numeric = numeric && c >= '0' && c <= '9';
     if (numeric) {
         const int index = std::stoi(std::string(name));
-        return index < kCategoryCount ? &Category(index) : nullptr;
+        return index < kCategoryCount ? index : -1;
     }
     for (int i = 0; i < kCategoryCount; ++i) {
-        if (SameCaption(name, kKeys[i]) || SameCaption(name, kTabCaptions[i])) return &Category(i);
+        if (SameCaption(name, kCategories[i].key) || SameCaption(name, kCategories[i].tabCaption))
+            return i;
     }
-    return nullptr;
+    return -1;
+}
+
+const CategoryTable* FindCategory(std::string_view name) {
+    const int index = FindCategoryIndex(name);
+    return index < 0 ? nullptr : &Category(index);
 }
 
 }  // namespace tevrimo

@@ -6,18 +6,18 @@
 
 namespace tevrimo {
 
-CategoryTable NewCategory(std::string_view key, std::string_view tabCaption, int tabIndex,
-                          int rowCount, int buttonWidth, std::initializer_list<UnitSpec> units) {
-    if (units.size() > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
+CategoryTable NewCategory(const CategorySpec& spec) {
+    const int unitCount = static_cast<int>(spec.units.size());
+    const int rowCount = spec.rowCount > 0 ? spec.rowCount : unitCount;
+    if (unitCount > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
     CategoryTable t;
-    t.key = key;
-    t.tabCaption = tabCaption;
-    t.tabIndex = tabIndex;
-    t.templateId = 140 + tabIndex;
     t.rowCount = rowCount;
-    t.buttonWidth = buttonWidth;
     std::size_t r = 0;
-    for (const UnitSpec& u : units) t.rows[r++].captions = {u.tr, u.en, u.de, u.fr};
+    for (const UnitSpec& u : spec.units) {
+        UnitRow& row = t.rows[r++];
+        row.captions = {u.tr, u.en, u.de, u.fr};
+        if (!u.size.empty()) row.size = ExactRatio::FromText(u.size).Rounded(17);
+    }
     for (std::size_t i = 0; i < kRowCount; ++i) {
         t.templateCaptions[i] = t.rows[i].HasUnit() ? t.rows[i].captions[kEnglish] : " ";
         for (std::size_t j = 0; j < kRowCount; ++j) {
@@ -37,18 +37,18 @@ void FillProportional(CategoryTable& table, std::initializer_list<UnitSpec> unit
     if (sizes.size() != static_cast<std::size_t>(table.rowCount)) {
         throw std::logic_error("every converted row needs a size");
     }
-    const auto contains = [](const std::vector<std::pair<int, int>>& list, int i, int j) {
-        for (const auto& p : list) {
-            if (p.first == i && p.second == j) return true;
+    const auto contains = [](const std::vector<RowPair>& list, int i, int j) {
+        for (const RowPair& p : list) {
+            if (p.source == i && p.target == j) return true;
         }
         return false;
     };
     for (int i = 0; i < table.rowCount; ++i) {
         for (int j = 0; j < table.rowCount; ++j) {
             if (i == j) continue;
-            PairRule& rule = table.pairs[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
             const ExactRatio& si = sizes[static_cast<std::size_t>(i)];
             const ExactRatio& sj = sizes[static_cast<std::size_t>(j)];
+            PairRule& rule = Rule(table, i, j);
             if (contains(rules.sameUnit, i, j) || contains(rules.sameUnit, j, i)) {
                 rule = PairRule::Same();
             } else if (contains(rules.multipliers, i, j)) {
@@ -59,8 +59,7 @@ void FillProportional(CategoryTable& table, std::initializer_list<UnitSpec> unit
         }
     }
     for (const HeldConstant& h : rules.held) {
-        table.pairs[static_cast<std::size_t>(h.source)][static_cast<std::size_t>(h.target)] =
-            PairRule::Step(StepOp::kDivide, ParseNumber(h.value));
+        Rule(table, h.source, h.target) = PairRule::Step(StepOp::kDivide, ParseNumber(h.value));
     }
 }
 

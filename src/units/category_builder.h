@@ -18,11 +18,21 @@ struct UnitSpec {
     std::string_view size = {};
 };
 
-// A table with its captions filled in. Template captions default to the English caption
-// of each unit row and a single space on the other rows; the pair table starts with
-// Entry on the diagonal and Skip elsewhere.
-CategoryTable NewCategory(std::string_view key, std::string_view tabCaption, int tabIndex,
-                          int rowCount, int buttonWidth, std::initializer_list<UnitSpec> units);
+struct CategorySpec {
+    std::initializer_list<UnitSpec> units;
+    int rowCount = 0;  // rows the page converts; 0 means one per unit
+};
+
+// A table with its captions and sizes filled in. Template captions default to the
+// English caption of each unit row and a single space on the other rows; the pair
+// table starts with Entry on the diagonal and Skip elsewhere. The registry sets the
+// key, the tab caption and the tab index.
+CategoryTable NewCategory(const CategorySpec& spec);
+
+// A pair of rows, source first.
+struct RowPair {
+    int source, target;
+};
 
 struct HeldConstant {
     int source, target;
@@ -33,11 +43,11 @@ struct ProportionalRules {
     // Significant digits of the constant for a pair (source, target).
     std::function<int(int source, int target)> digits = {};
     // Pairs held as a multiplier size(source) / size(target) instead of a divisor.
-    std::vector<std::pair<int, int>> multipliers = {};
+    std::vector<RowPair> multipliers = {};
     // Divisors that differ from the rounding rule.
     std::vector<HeldConstant> held = {};
-    // Rows naming one unit twice: no factor between them.
-    std::vector<std::pair<int, int>> sameUnit = {};
+    // Rows naming one unit twice: no factor between them, either way.
+    std::vector<RowPair> sameUnit = {};
 };
 
 // Fills every pair i != j below N with one step: divide by size(j) / size(i), or multiply
@@ -48,5 +58,26 @@ void FillProportional(CategoryTable& table, std::initializer_list<UnitSpec> unit
 inline std::function<int(int, int)> Digits(int n) {
     return [n](int, int) { return n; };
 }
+
+// The pair rule from `source` to `target`, for tables that set rules one by one.
+inline PairRule& Rule(CategoryTable& table, int source, int target) {
+    return table.pairs[static_cast<std::size_t>(source)][static_cast<std::size_t>(target)];
+}
+
+// The builders of the thirteen tables, one per source file; the registry calls each
+// once, on first use.
+CategoryTable BuildLength();
+CategoryTable BuildArea();
+CategoryTable BuildVolume();
+CategoryTable BuildMass();
+CategoryTable BuildForce();
+CategoryTable BuildPressure();
+CategoryTable BuildTemperature();
+CategoryTable BuildTime();
+CategoryTable BuildSpeed();
+CategoryTable BuildDensity();
+CategoryTable BuildEnergy();
+CategoryTable BuildDataStorage();
+CategoryTable BuildVacuum();
 
 }  // namespace tevrimo

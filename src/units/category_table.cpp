@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace tevrimo {
 
@@ -28,8 +29,13 @@ double ApplyStep(const ConversionStep& step, double x) {
 
 PairRule PairRule::Steps(std::initializer_list<ConversionStep> list) {
     PairRule rule{Kind::kSteps, 0, {}};
-    for (const ConversionStep& s : list) rule.steps[rule.stepCount++] = s;
+    for (const ConversionStep& s : list) rule.AddStep(s);
     return rule;
+}
+
+void PairRule::AddStep(ConversionStep step) {
+    if (stepCount >= kMaxSteps) throw std::length_error("a pair rule holds at most five steps");
+    steps[stepCount++] = step;
 }
 
 double PairRule::Apply(double v) const {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 #include "number_text.h"
@@ -19,15 +20,21 @@ inline constexpr bool IsLanguage(int language) {
 
 // Rows, controls and their fixed ids.
 inline constexpr int kRowCount = 14;
-inline constexpr int kFirstButtonId = 104;    // unit button of row r: 104 + r
-inline constexpr int kFirstBoxId = 202;       // value box of row r: 202 + r
-inline constexpr int kFirstFlagId = 65502;    // flag k: 65502 + k
-inline constexpr int kFirstFlagBitmap = 132;  // bright flag k: 132 + k, washed out: 136 + k
+inline constexpr int kFirstButtonId = 104;  // unit button of row r: 104 + r
+inline constexpr int kFirstBoxId = 202;     // value box of row r: 202 + r
+inline constexpr int kFirstFlagId = 65502;  // flag k: 65502 + k
 inline constexpr int ButtonId(int row) {
     return kFirstButtonId + row;
 }
 inline constexpr int BoxId(int row) {
     return kFirstBoxId + row;
+}
+// The row of a unit button or value box id, or -1 for any other id.
+inline constexpr int ButtonRow(int id) {
+    return id >= kFirstButtonId && id < kFirstButtonId + kRowCount ? id - kFirstButtonId : -1;
+}
+inline constexpr int BoxRow(int id) {
+    return id >= kFirstBoxId && id < kFirstBoxId + kRowCount ? id - kFirstBoxId : -1;
 }
 
 enum class StepOp : std::uint8_t { kMultiply, kDivide, kAdd, kSubtract, kDivideInto };
@@ -56,12 +63,15 @@ struct PairRule {
     static PairRule Same() { return {Kind::kSteps, 0, {}}; }  // same unit, other name
     static PairRule Step(StepOp op, double c) { return {Kind::kSteps, 1, {{{op, c}}}}; }
     static PairRule Steps(std::initializer_list<ConversionStep> list);
+    // Appends a step; a rule holds at most kMaxSteps.
+    void AddStep(ConversionStep step);
 
     double Apply(double v) const;
 };
 
 struct UnitRow {
     std::array<std::string_view, kLanguageCount> captions{};
+    double size = 0;  // in the row-0 unit, for proportional rows; 0 where there is none
     bool HasUnit() const { return !captions[kEnglish].empty(); }
 };
 
@@ -93,10 +103,10 @@ struct CategoryTable {
     std::string_view key;         // English name used on the command line
     std::string_view tabCaption;  // Turkish, the same in every language
     int tabIndex = 0;
-    int templateId = 140;
-    int rowCount = 0;      // N: rows 0..N-1 are converted
-    int buttonWidth = 60;  // unit button width of the page template, dialog units
+    int rowCount = 0;  // N: rows 0..N-1 are converted
     std::array<UnitRow, kRowCount> rows{};
+    // What the buttons show before the page's first language is applied. They belong
+    // with the captions, and the headless page shows them as the desktop one does.
     std::array<std::string_view, kRowCount> templateCaptions{};
     std::array<std::array<PairRule, kRowCount>, kRowCount> pairs{};
 
@@ -109,8 +119,8 @@ struct CategoryTable {
 
     // The source row for a focused control id, or -1 when nothing is converted.
     int SourceRow(int focusedId) const {
-        const unsigned i = static_cast<unsigned>(focusedId - kFirstBoxId);
-        return i < static_cast<unsigned>(rowCount) ? static_cast<int>(i) : -1;
+        const int row = BoxRow(focusedId);
+        return row < rowCount ? row : -1;
     }
 
     // The box writes of one refresh for `entry` with the focus on `focusedId`.

@@ -1,41 +1,61 @@
 // Energy: thirteen units, sizes in kilojoules as defined, constants to eight significant
 // digits; from Btu and erg to some units the page multiplies. Joule and newton metre
 // are one unit under two names.
-#include "categories.h"
 #include "category_builder.h"
 
 namespace tevrimo {
 
-const CategoryTable& EnergyCategory() {
-    static const CategoryTable table = [] {
-        const std::initializer_list<UnitSpec> units = {
-            {"kJ", "kJ", "Kilojoule", "kilojoule", "1"},
-            {"Btu", "Btu", "Btu", "Btu", "1.05505585262"},  // international table Btu
-            {"kalori", "cal", "Kalorie", "calorie", "0.0041868"},
-            {"Chu", "Chu", "Chu", "Chu", "1.899100534716"},  // 1.8 Btu
-            {"erg (=dyn.cm)", "erg (=dyn.cm)", "erg (=dyn.cm)", "erg (=dyn.cm)", "1e-10"},
-            {"fit.paund kuvvet", "ft.lbf", "Fuß.Pfund Kraft", "pied.livre force",
-             "0.0013558179483314004"},  // 0.3048 m x 4.4482216152605 N
-            {"beygir.h", "hp.h (engl.)", "PS.h (engl.)", "CV.h (angl.)",
-             "2684.519537696172792"},  // 745.69987158227022 W for 3600 s
-            {"J", "J", "Joule", "joule", "0.001"},
-            {"kilokalori", "kcal", "Kilokalorie", "kilocalorie", "4.1868"},
-            {"kg kuvvet.m", "kgf.m", "Kilopond.Meter", "kg force.mètre", "0.00980665"},
-            {"kW.saat", "kW.h", "kW.h", "kW.h", "3600"},
-            {"newton.metre", "N.m", "Newton.Meter", "Newton.mètre", "0.001"},
-            {"therm", "therm", "therm", "therm", "105505.585262"},  // 100000 Btu
-        };
-        CategoryTable t = NewCategory("energy", "Enerji", 10, 13, 70, units);
-        t.templateCaptions[5] = "ft.lb";
-        t.templateCaptions[6] = "hp.h";
-        FillProportional(
-            t, units,
-            {.digits = Digits(8),
-             .multipliers = {{1, 5}, {1, 11}, {4, 0}, {4, 1}, {4, 3}, {4, 6}, {4, 8}, {4, 10}},
-             .sameUnit = {{7, 11}}});
-        return t;
-    }();
-    return table;
+namespace {
+enum Row {
+    kKilojoule,
+    kBtu,
+    kCalorie,
+    kChu,
+    kErg,
+    kFootPoundForce,
+    kHorsepowerHour,
+    kJoule,
+    kKilocalorie,
+    kKilogramForceMetre,
+    kKilowattHour,
+    kNewtonMetre,
+    kTherm,
+};
+}  // namespace
+
+CategoryTable BuildEnergy() {
+    const std::initializer_list<UnitSpec> units = {
+        {"kJ", "kJ", "Kilojoule", "kilojoule", "1"},
+        {"Btu", "Btu", "Btu", "Btu", "1.05505585262"},  // international table Btu
+        {"kalori", "cal", "Kalorie", "calorie", "0.0041868"},
+        {"Chu", "Chu", "Chu", "Chu", "1.899100534716"},  // 1.8 Btu
+        {"erg (=dyn.cm)", "erg (=dyn.cm)", "erg (=dyn.cm)", "erg (=dyn.cm)", "1e-10"},
+        {"fit.paund kuvvet", "ft.lbf", "Fuß.Pfund Kraft", "pied.livre force",
+         "0.0013558179483314004"},  // 0.3048 m x 4.4482216152605 N
+        {"beygir.h", "hp.h (engl.)", "PS.h (engl.)", "CV.h (angl.)",
+         "2684.519537696172792"},  // 745.69987158227022 W for 3600 s
+        {"J", "J", "Joule", "joule", "0.001"},
+        {"kilokalori", "kcal", "Kilokalorie", "kilocalorie", "4.1868"},
+        {"kg kuvvet.m", "kgf.m", "Kilopond.Meter", "kg force.mètre", "0.00980665"},
+        {"kW.saat", "kW.h", "kW.h", "kW.h", "3600"},
+        {"newton.metre", "N.m", "Newton.Meter", "Newton.mètre", "0.001"},
+        {"therm", "therm", "therm", "therm", "105505.585262"},  // 100000 Btu
+    };
+    CategoryTable t = NewCategory({.units = units});
+    t.templateCaptions[5] = "ft.lb";
+    t.templateCaptions[6] = "hp.h";
+    FillProportional(t, units,
+                     {.digits = Digits(8),
+                      .multipliers = {{kBtu, kFootPoundForce},
+                                      {kBtu, kNewtonMetre},
+                                      {kErg, kKilojoule},
+                                      {kErg, kBtu},
+                                      {kErg, kChu},
+                                      {kErg, kHorsepowerHour},
+                                      {kErg, kKilocalorie},
+                                      {kErg, kKilowattHour}},
+                      .sameUnit = {{kJoule, kNewtonMetre}}});
+    return t;
 }
 
 }  // namespace tevrimo

@@ -1,36 +1,36 @@
 // Force: fourteen units, sizes in newtons, constants to six significant digits. The kg
 // force and the kilopond are one unit under two names.
-#include "categories.h"
 #include "category_builder.h"
 
 namespace tevrimo {
 
-const CategoryTable& ForceCategory() {
-    static const CategoryTable table = [] {
-        const std::initializer_list<UnitSpec> units = {
-            {"newton", "newton", "Newton", "newton", "1"},
-            {"dyne", "dyne", "Dyn", "dyne", "1E-5"},
-            {"gram kuvvet", "gram force", "Gramm Kraft", "gramme force", "0.00980665"},
-            {"kg kuvvet", "kg force", "Kg Kraft", "kg force", "9.80665"},
-            {"kilonewton", "kilonewton", "Kilonewton", "kilonewton", "1000"},
-            {"kilopond", "kilopond", "Kilopond", "kilogramme force", "9.80665"},
-            {"kip", "kip", "Kilopfund", "Kilopfund", "4448.2216152605"},  // 1000 lbf
-            {"uzun ton kuvvet", "long ton force", "Longton Kraft", "tonne anglaise",
-             "9964.01641818352"},  // 2240 lbf
-            {"milinewton", "milinewton", "Millinewton", "millinewton", "0.001"},
-            {"ons kuvvet", "ounce force", "Unze Kraft", "once force",
-             "0.27801385095378125"},  // 1/16 lbf
-            {"paund kuvvet", "pound force", "Pfund Kraft", "livre force", "4.4482216152605"},
-            {"poundal", "poundal", "Poundal", "pied-livre", "0.138254954376"},
-            {"kısa ton kuvvet", "short ton force", "Shortton Kraft", "tonne valant",
-             "8896.443230521"},  // 2000 lbf
-            {"ton kuvvet", "tonne force", "Tonne Kraft", "tonne force", "9806.65"},
-        };
-        CategoryTable t = NewCategory("force", "Kuvvet", 4, 14, 70, units);
-        FillProportional(t, units, {.digits = Digits(6), .sameUnit = {{3, 5}}});
-        return t;
-    }();
-    return table;
+namespace {
+enum Row { kNewton, kDyne, kGramForce, kKilogramForce, kKilonewton, kKilopond };
+}  // namespace
+
+CategoryTable BuildForce() {
+    const std::initializer_list<UnitSpec> units = {
+        {"newton", "newton", "Newton", "newton", "1"},
+        {"dyne", "dyne", "Dyn", "dyne", "1E-5"},
+        {"gram kuvvet", "gram force", "Gramm Kraft", "gramme force", "0.00980665"},
+        {"kg kuvvet", "kg force", "Kg Kraft", "kg force", "9.80665"},
+        {"kilonewton", "kilonewton", "Kilonewton", "kilonewton", "1000"},
+        {"kilopond", "kilopond", "Kilopond", "kilogramme force", "9.80665"},
+        {"kip", "kip", "Kilopfund", "Kilopfund", "4448.2216152605"},  // 1000 lbf
+        {"uzun ton kuvvet", "long ton force", "Longton Kraft", "tonne anglaise",
+         "9964.01641818352"},  // 2240 lbf
+        {"milinewton", "milinewton", "Millinewton", "millinewton", "0.001"},
+        {"ons kuvvet", "ounce force", "Unze Kraft", "once force",
+         "0.27801385095378125"},  // 1/16 lbf
+        {"paund kuvvet", "pound force", "Pfund Kraft", "livre force", "4.4482216152605"},
+        {"poundal", "poundal", "Poundal", "pied-livre", "0.138254954376"},
+        {"kısa ton kuvvet", "short ton force", "Shortton Kraft", "tonne valant",
+         "8896.443230521"},  // 2000 lbf
+        {"ton kuvvet", "tonne force", "Tonne Kraft", "tonne force", "9806.65"},
+    };
+    CategoryTable t = NewCategory({.units = units});
+    FillProportional(t, units, {.digits = Digits(6), .sameUnit = {{kKilogramForce, kKilopond}}});
+    return t;
 }
 
 }  // namespace tevrimo

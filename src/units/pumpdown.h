@@ -2,6 +2,10 @@
 // in litres per minute, minutes, litres and millibar.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <optional>
+
 namespace tevrimo::pumpdown {
 
 inline constexpr double kStartPressure = 1013.25;  // p0, mbar
@@ -16,12 +20,40 @@ double PumpDownTime(double volume, double pressure, double capacity);
 double PumpDownVolume(double time, double capacity, double pressure);
 double FinalPressure(double time, double capacity, double volume);
 
-// The quantity `mode` computes (1 capacity, 2 time, 3 volume, 4 final pressure) from the
-// other three, in the two units of its rows: l/min and m³/h, s and min, litres and m³,
-// mbar and Torr. The argument of the computed quantity itself is not used.
-struct RowPair {
+// The four quantities of the vacuum page, in row order.
+enum class Quantity { kCapacity, kTime, kVolume, kPressure };
+inline constexpr std::array<Quantity, 4> kQuantities = {Quantity::kCapacity, Quantity::kTime,
+                                                        Quantity::kVolume, Quantity::kPressure};
+
+// Where each quantity sits on the page: the two rows of its units (l/min and m³/h,
+// s and min, litres and m³, mbar and Torr) and, of those, the row in the formula's unit.
+struct QuantityRows {
+    int first, second;
+    int formula;
+};
+inline constexpr QuantityRows Rows(Quantity q) {
+    switch (q) {
+        case Quantity::kCapacity: return {0, 1, 0};
+        case Quantity::kTime: return {2, 3, 3};
+        case Quantity::kVolume: return {4, 5, 4};
+        case Quantity::kPressure: return {6, 7, 6};
+    }
+    return {0, 1, 0};
+}
+// The quantity whose unit pair holds `row`; none for rows 8 to 13.
+inline constexpr std::optional<Quantity> QuantityOfRow(int row) {
+    if (row < 0 || row >= 8) return std::nullopt;
+    return kQuantities[static_cast<std::size_t>(row / 2)];
+}
+
+// One value of each quantity; the one being computed is not read.
+struct Inputs {
+    double capacity = 0, time = 0, volume = 0, pressure = 0;
+};
+// The computed quantity in the units of its two rows.
+struct Values {
     double first, second;
 };
-RowPair ComputedPair(int mode, double capacity, double time, double volume, double pressure);
+Values Compute(Quantity q, const Inputs& in);
 
 }  // namespace tevrimo::pumpdown

@@ -1,54 +1,48 @@
 // Temperature: five scales related by affine maps. The shortened constants
 // (0.5555555555555, 0.4444444444444, 14.22222222222, 255.372) are the ones the page
 // has always used and are kept as they stand.
-#include "categories.h"
 #include "category_builder.h"
 
 namespace tevrimo {
 
-const CategoryTable& TemperatureCategory() {
-    static const CategoryTable table = [] {
-        CategoryTable t = NewCategory("temperature", "Sıcaklık", 6, 5, 70,
-                                      {
-                                          {"Kelvin", "kelvin", "Kelvin", "Kelvin"},
-                                          {"Derece", "celcius", "Gradcelcius", "degré celcius"},
-                                          {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit"},
-                                          {"Rankine", "rankine", "Rankine", "Rankine"},
-                                          {"Réaumur", "réaumur", "Réaumur", "Réaumur"},
-                                      });
-        t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
-                              " ",       " ",       " ",          " ",       " ",       " ", " "};
+CategoryTable BuildTemperature() {
+    CategoryTable t = NewCategory({.units = {
+                                       {"Kelvin", "kelvin", "Kelvin", "Kelvin"},
+                                       {"Derece", "celcius", "Gradcelcius", "degré celcius"},
+                                       {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit"},
+                                       {"Rankine", "rankine", "Rankine", "Rankine"},
+                                       {"Réaumur", "réaumur", "Réaumur", "Réaumur"},
+                                   }});
+    t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
+                          " ",       " ",       " ",          " ",       " ",       " ", " "};
 
-        constexpr auto mul = StepOp::kMultiply;
-        constexpr auto add = StepOp::kAdd;
-        const auto steps = [](std::initializer_list<ConversionStep> s) {
-            return PairRule::Steps(s);
-        };
-        const PairRule e = PairRule::Entry();
-        const PairRule rules[5][5] = {
-            // Kelvin
-            {e, steps({{add, -273.15}}), steps({{mul, 1.8}, {add, -459.67}}), steps({{mul, 1.8}}),
-             steps({{mul, 0.8}, {add, -218.52}})},
-            // Celsius
-            {steps({{add, 273.15}}), e, steps({{mul, 1.8}, {add, 32}}),
-             steps({{mul, 1.8}, {add, 491.67}}), steps({{mul, 0.8}})},
-            // Fahrenheit
-            {steps({{mul, 0.5555555555555}, {add, 255.372}}),
-             steps({{StepOp::kSubtract, 32}, {mul, 5}, {StepOp::kDivide, 9}}), e,
-             steps({{add, 459.67}}), steps({{mul, 0.4444444444444}, {add, -14.22222222222}})},
-            // Rankine
-            {steps({{mul, 0.5555555555555}}), steps({{mul, 0.5555555555555}, {add, -273.15}}),
-             steps({{add, -459.67}}), e, steps({{mul, 0.4444444444444}, {add, -218.52}})},
-            // Réaumur
-            {steps({{mul, 1.25}, {add, 273.15}}), steps({{mul, 1.25}}),
-             steps({{mul, 2.25}, {add, 32}}), steps({{mul, 2.25}, {add, 491.67}}), e},
-        };
-        for (std::size_t i = 0; i < 5; ++i) {
-            for (std::size_t j = 0; j < 5; ++j) t.pairs[i][j] = rules[i][j];
-        }
-        return t;
-    }();
-    return table;
+    constexpr auto mul = StepOp::kMultiply;
+    constexpr auto add = StepOp::kAdd;
+    const auto steps = [](std::initializer_list<ConversionStep> s) { return PairRule::Steps(s); };
+    const PairRule e = PairRule::Entry();
+    // Source scale down, target scale across, in row order.
+    const PairRule rules[5][5] = {
+        // Kelvin
+        {e, steps({{add, -273.15}}), steps({{mul, 1.8}, {add, -459.67}}), steps({{mul, 1.8}}),
+         steps({{mul, 0.8}, {add, -218.52}})},
+        // Celsius
+        {steps({{add, 273.15}}), e, steps({{mul, 1.8}, {add, 32}}),
+         steps({{mul, 1.8}, {add, 491.67}}), steps({{mul, 0.8}})},
+        // Fahrenheit
+        {steps({{mul, 0.5555555555555}, {add, 255.372}}),
+         steps({{StepOp::kSubtract, 32}, {mul, 5}, {StepOp::kDivide, 9}}), e,
+         steps({{add, 459.67}}), steps({{mul, 0.4444444444444}, {add, -14.22222222222}})},
+        // Rankine
+        {steps({{mul, 0.5555555555555}}), steps({{mul, 0.5555555555555}, {add, -273.15}}),
+         steps({{add, -459.67}}), e, steps({{mul, 0.4444444444444}, {add, -218.52}})},
+        // Réaumur
+        {steps({{mul, 1.25}, {add, 273.15}}), steps({{mul, 1.25}}), steps({{mul, 2.25}, {add, 32}}),
+         steps({{mul, 2.25}, {add, 491.67}}), e},
+    };
+    for (int i = 0; i < 5; ++i) {
+        for (int j = 0; j < 5; ++j) Rule(t, i, j) = rules[i][j];
+    }
+    return t;
 }
 
 }  // namespace tevrimo

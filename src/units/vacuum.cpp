@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "categories.h"
 #include "category_builder.h"
 #include "pumpdown.h"
 
@@ -46,63 +45,64 @@ double FinalPressure(double t, double s, double v) {
     return Mul(Exp(Div(Div(Mul(-t, s), v), kFactor)), kStartPressure);
 }
 
-RowPair ComputedPair(int mode, double s, double t, double v, double p) {
-    switch (mode) {
-        case 1: {
-            const double capacity = PumpCapacity(v, t, p);
+Values Compute(Quantity q, const Inputs& in) {
+    switch (q) {
+        case Quantity::kCapacity: {
+            const double capacity = PumpCapacity(in.volume, in.time, in.pressure);
             return {capacity, Div(Mul(capacity, kMinute), kLitresPerCubicMetre)};
         }
-        case 2: {
-            const double time = PumpDownTime(v, p, s);
+        case Quantity::kTime: {
+            const double time = PumpDownTime(in.volume, in.pressure, in.capacity);
             return {Mul(time, kMinute), time};
         }
-        case 3: {
-            const double volume = PumpDownVolume(t, s, p);
+        case Quantity::kVolume: {
+            const double volume = PumpDownVolume(in.time, in.capacity, in.pressure);
             return {volume, Div(volume, kLitresPerCubicMetre)};
         }
-        default: {
-            const double pressure = FinalPressure(t, s, v);
+        case Quantity::kPressure: {
+            const double pressure = FinalPressure(in.time, in.capacity, in.volume);
             return {pressure, Div(pressure, kMbarPerTorr)};
         }
     }
+    return {0, 0};
 }
 
 }  // namespace pumpdown
 
-const CategoryTable& VacuumCategory() {
-    static const CategoryTable table = [] {
-        using pumpdown::kLitresPerCubicMetre;
-        using pumpdown::kMinute;
-        CategoryTable t = NewCategory("vacuum", "Vakum", 12, 8, 70,
-                                      {
-                                          {"litre/dakika", "l/min", "l/Min", "l/Min"},
-                                          {"m³/saat", "m³/h", "m³/h", "m³/h"},
-                                          {"saniye", "s", "s", "s"},
-                                          {"dakika", "min", "Min", "Min"},
-                                          {"litre", "liter", "Liter", "Litre"},
-                                          {"m³", "m³", "m³", "m³"},
-                                          {"mbar", "mbar", "mbar", "mbar"},
-                                          {"Torr", "Torr", "Torr", "Torr"},
-                                      });
-        for (int r = 8; r < 13; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
-        auto set = [&t](int i, int j, PairRule rule) {
-            t.pairs[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = rule;
-        };
-        set(0, 1,
-            PairRule::Steps(
-                {{StepOp::kMultiply, kMinute}, {StepOp::kDivide, kLitresPerCubicMetre}}));
-        set(1, 0,
-            PairRule::Steps(
-                {{StepOp::kDivide, kMinute}, {StepOp::kMultiply, kLitresPerCubicMetre}}));
-        set(2, 3, PairRule::Step(StepOp::kDivide, kMinute));
-        set(3, 2, PairRule::Step(StepOp::kMultiply, kMinute));
-        set(4, 5, PairRule::Step(StepOp::kDivide, kLitresPerCubicMetre));
-        set(5, 4, PairRule::Step(StepOp::kMultiply, kLitresPerCubicMetre));
-        set(6, 7, PairRule::Step(StepOp::kDivide, pumpdown::kMbarPerTorr));
-        set(7, 6, PairRule::Step(StepOp::kDivide, pumpdown::kTorrPerMbar));
-        return t;
-    }();
-    return table;
+CategoryTable BuildVacuum() {
+    using namespace pumpdown;
+    CategoryTable t = NewCategory({.units = {
+                                       {"litre/dakika", "l/min", "l/Min", "l/Min"},
+                                       {"m³/saat", "m³/h", "m³/h", "m³/h"},
+                                       {"saniye", "s", "s", "s"},
+                                       {"dakika", "min", "Min", "Min"},
+                                       {"litre", "liter", "Liter", "Litre"},
+                                       {"m³", "m³", "m³", "m³"},
+                                       {"mbar", "mbar", "mbar", "mbar"},
+                                       {"Torr", "Torr", "Torr", "Torr"},
+                                   }});
+    for (int r = 8; r < 13; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
+    // Each row converts into the other row of its quantity, first to second and back.
+    const struct {
+        Quantity quantity;
+        PairRule forward, back;
+    } pairs[] = {
+        {Quantity::kCapacity,
+         PairRule::Steps({{StepOp::kMultiply, kMinute}, {StepOp::kDivide, kLitresPerCubicMetre}}),
+         PairRule::Steps({{StepOp::kDivide, kMinute}, {StepOp::kMultiply, kLitresPerCubicMetre}})},
+        {Quantity::kTime, PairRule::Step(StepOp::kDivide, kMinute),
+         PairRule::Step(StepOp::kMultiply, kMinute)},
+        {Quantity::kVolume, PairRule::Step(StepOp::kDivide, kLitresPerCubicMetre),
+         PairRule::Step(StepOp::kMultiply, kLitresPerCubicMetre)},
+        {Quantity::kPressure, PairRule::Step(StepOp::kDivide, kMbarPerTorr),
+         PairRule::Step(StepOp::kDivide, kTorrPerMbar)},
+    };
+    for (const auto& p : pairs) {
+        const QuantityRows rows = Rows(p.quantity);
+        Rule(t, rows.first, rows.second) = p.forward;
+        Rule(t, rows.second, rows.first) = p.back;
+    }
+    return t;
 }
 
 }  // namespace tevrimo
