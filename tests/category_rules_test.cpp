@@ -1,9 +1,12 @@
-// The pair constants each category holds, and the rules every table obeys.
+// Every pair constant of every category against unit sizes written here from the unit
+// definitions, independently of the category tables: a wrong digit in a size, a wrong
+// precision or a wrong multiplier shows up as a failing pair.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,226 +15,293 @@
 namespace tevrimo {
 namespace {
 
-struct Held {
-    int source, target;
-    StepOp op;
-    double constant;
+using Real = long double;
+
+// Definitions the sizes are made from.
+constexpr Real kInch = 0.0254L;  // m
+constexpr Real kFoot = 12 * kInch;
+constexpr Real kYard = 3 * kFoot;
+constexpr Real kMile = 1760 * kYard;
+constexpr Real kPound = 0.45359237L;  // kg
+constexpr Real kGrain = kPound / 7000;
+constexpr Real kGravity = 9.80665L;  // m/s²
+constexpr Real kPoundForce = kPound * kGravity;
+constexpr Real kUsGallon = 231 * kInch * kInch * kInch;  // m³
+constexpr Real kUkGallon = 0.00454609L;
+constexpr Real kBtu = 1.05505585262L;  // kJ, international table
+constexpr Real kCalorie = 0.0041868L;  // kJ, international table
+
+using Pair = std::pair<int, int>;
+
+struct Proportional {
+    const char* key;
+    std::vector<Real> sizes;  // per row, in the row-0 unit
+    // Significant digits of the constant from `source` to `target`; 0: held to 12 digits.
+    int (*digits)(int source, int target);
+    std::set<Pair> multipliers = {};  // v * size(source) / size(target)
+    std::set<Pair> sameUnit = {};     // no step at all, either way
+    // Pairs whose constant comes from another size of one of their rows.
+    struct {
+        int row = -1;
+        Real size = 0;
+        std::set<Pair> pairs = {};
+    } other = {};
 };
 
-constexpr StepOp kDiv = StepOp::kDivide;
-constexpr StepOp kMul = StepOp::kMultiply;
+const std::vector<Proportional>& ProportionalCategories() {
+    static const auto eight = [](int, int) { return 8; };
+    static const auto six = [](int, int) { return 6; };
+    static const std::vector<Proportional> categories = {
+        {"length",
+         {1, 1e-10L, 0.01L, kFoot, kInch, 1000, 1e-6L, kMile, 0.001L, 1852, kInch / 1000, kYard},
+         eight,
+         {{1, 0}, {1, 5}, {1, 7}, {1, 9}, {1, 11}}},
+        {"area",
+         {1, 43560 * kFoot * kFoot, 100, 1e-4L, kFoot * kFoot, 1e4L, kInch * kInch, 1e6L,
+          640 * 43560 * kFoot * kFoot, 1e-6L, kYard * kYard},
+         eight,
+         {{3, 7}, {3, 8}, {9, 5}, {9, 7}, {9, 8}}},
+        {"volume",
+         {1, 42 * kUsGallon, 1e-6L, 1e-3L, kUkGallon / 160, kUsGallon / 128, kFoot * kFoot * kFoot,
+          kUkGallon, kUsGallon, kInch * kInch * kInch, 1e-9L, kUkGallon / 8, kUsGallon / 8,
+          kYard * kYard * kYard},
+         [](int, int target) { return target <= 2 ? 8 : 6; }},
+        {"mass",
+         {1, 0.0002L, kGrain, 0.001L, kPound, 1e-6L, kPound / 16, 480 * kGrain, 5760 * kGrain,
+          14.5939029372L, 2240 * kPound, 1000, 2000 * kPound},
+         six,
+         {},
+         {},
+         // Ten slug pairs hold the values of a slug of 32.174 pounds.
+         {9,
+          32.174L * kPound,
+          {{1, 9}, {6, 9}, {7, 9}, {8, 9}, {9, 0}, {9, 3}, {9, 5}, {9, 10}, {9, 11}, {9, 12}}}},
+        {"force",
+         {1, 1e-5L, kGravity / 1000, kGravity, 1000, kGravity, 1000 * kPoundForce,
+          2240 * kPoundForce, 0.001L, kPoundForce / 16, kPoundForce, kPound * kFoot,
+          2000 * kPoundForce, 1000 * kGravity},
+         six,
+         {},
+         {{3, 5}}},
+        {"pressure",
+         {1, 101.325L, 100, kGravity * kInch, 3.38638L, 98.0665L, 0.04788025898L, 0.1L, kGravity,
+          kGravity / 1000, 0.133322L, 1000, 0.001L, 6.894757293L},
+         six},
+        {"speed",
+         {1, 0.01L, kFoot / 3600, kFoot / 60, kFoot, kInch, 1 / 3.6L, 1852 / 3600.0L, kMile / 3600,
+          1 / 3600.0L, 1 / 60.0L, kYard},
+         eight},
+        {"energy",
+         {1, kBtu, kCalorie, 1.8L * kBtu, 1e-10L, kFoot * kPoundForce / 1000,
+          550 * kFoot * kPoundForce * 3.6L, 0.001L, 1000 * kCalorie, kGravity / 1000, 3600, 0.001L,
+          100000 * kBtu},
+         eight,
+         {{1, 5}, {1, 11}, {4, 0}, {4, 1}, {4, 3}, {4, 6}, {4, 8}, {4, 10}},
+         {{7, 11}}},
+        {"time", {1, 86400, 3600, 60, 365.25L * 86400}, [](int, int) { return 0; }},
+    };
+    return categories;
+}
 
-void ExpectHeld(const char* category, std::initializer_list<Held> list) {
-    const CategoryTable& t = *FindCategory(category);
-    for (const Held& h : list) {
-        const PairRule& rule = t.Pair(h.source, h.target);
-        ASSERT_EQ(rule.kind, PairRule::Kind::kSteps)
-            << category << " " << h.source << "->" << h.target;
-        ASSERT_EQ(rule.stepCount, 1) << category << " " << h.source << "->" << h.target;
-        EXPECT_EQ(rule.steps[0].op, h.op) << category << " " << h.source << "->" << h.target;
-        EXPECT_EQ(rule.steps[0].constant, h.constant)
-            << category << " " << h.source << "->" << h.target;
+// `held` carries at most `digits` significant digits and lies within half a unit of the
+// last of them from `exact`: it is `exact` rounded to that many digits.
+::testing::AssertionResult RoundedTo(double held, Real exact, int digits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", digits - 1, held);
+    if (std::strtod(text, nullptr) != held) {
+        return ::testing::AssertionFailure() << held << " has more than " << digits << " digits";
+    }
+    const Real unit = std::pow(10.0L, std::floor(std::log10(std::fabs(exact))) - digits + 1);
+    const Real error = std::fabs(held - exact);
+    if (error > unit / 2 + 2.3e-16L * std::fabs(exact)) {
+        return ::testing::AssertionFailure()
+               << held << " is not " << static_cast<double>(exact) << " to " << digits << " digits";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Near(double held, Real exact, Real relative) {
+    if (std::fabs(held / exact - 1) <= relative) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << held << " is not within " << static_cast<double>(relative) << " of "
+           << static_cast<double>(exact);
+}
+
+TEST(UnitSizes, EveryRowHoldsTheSizeOfItsUnit) {
+    for (const Proportional& c : ProportionalCategories()) {
+        const CategoryTable& t = *FindCategory(c.key);
+        ASSERT_EQ(static_cast<int>(c.sizes.size()), t.rowCount) << c.key;
+        for (int r = 0; r < t.rowCount; ++r) {
+            EXPECT_TRUE(Near(t.rows[static_cast<std::size_t>(r)].size,
+                             c.sizes[static_cast<std::size_t>(r)], 3e-16L))
+                << c.key << " row " << r;
+        }
     }
 }
 
-TEST(PairConstants, LengthHoldsEightDigitsAndFiveMultipliers) {
-    ExpectHeld("length", {{4, 0, kDiv, 39.370079},
-                          {3, 0, kDiv, 3.2808399},
-                          {11, 0, kDiv, 1.0936133},
-                          {7, 0, kDiv, 0.00062137119},
-                          {9, 0, kDiv, 0.0005399568},
-                          {3, 4, kDiv, 0.083333333},
-                          {11, 3, kDiv, 0.33333333},
-                          {11, 4, kDiv, 0.027777778},
-                          {7, 9, kDiv, 1.1507794},
-                          {9, 3, kDiv, 0.00016457883},
-                          {11, 9, kDiv, 2025.3718},
-                          {0, 7, kDiv, 1609.344},
-                          {3, 7, kDiv, 5280},
-                          {1, 0, kMul, 1e-10},
-                          {1, 5, kMul, 1e-13},
-                          {1, 7, kMul, 6.2137119e-14},
-                          {1, 9, kMul, 5.399568e-14},
-                          {1, 11, kMul, 1.0936133e-10}});
-}
-
-TEST(PairConstants, Area) {
-    ExpectHeld("area", {{4, 0, kDiv, 10.76391},
-                        {10, 0, kDiv, 1.19599},
-                        {6, 0, kDiv, 1550.0031},
-                        {1, 0, kDiv, 0.00024710538},
-                        {8, 0, kDiv, 3.8610216e-7},
-                        {10, 4, kDiv, 0.11111111},
-                        {8, 1, kDiv, 0.0015625},
-                        {1, 8, kDiv, 640},
-                        {3, 7, kMul, 1e-10},
-                        {3, 8, kMul, 3.8610216e-11},
-                        {9, 5, kMul, 1e-10},
-                        {9, 7, kMul, 1e-12},
-                        {9, 8, kMul, 3.8610216e-13}});
-}
-
-TEST(PairConstants, VolumeMixesEightAndSixDigits) {
-    ExpectHeld("volume", {{4, 0, kDiv, 35195.08},
-                          {5, 0, kDiv, 33814.023},
-                          {9, 0, kDiv, 61023.744},
-                          {6, 0, kDiv, 35.314667},
-                          {7, 0, kDiv, 219.96925},
-                          {8, 0, kDiv, 264.17205},
-                          {1, 0, kDiv, 6.2898108},
-                          {13, 0, kDiv, 1.3079506},
-                          {0, 4, kDiv, 2.84131e-5},
-                          {3, 4, kDiv, 0.0284131},
-                          {0, 9, kDiv, 1.63871e-5},
-                          {8, 9, kDiv, 0.004329},
-                          {7, 3, kDiv, 0.219969},
-                          {0, 1, kDiv, 0.15898729}});
-}
-
-TEST(PairConstants, MassKeepsItsSlugValues) {
-    ExpectHeld("mass",
-               {{4, 0, kDiv, 2.20462},      {0, 4, kDiv, 0.453592},     {6, 0, kDiv, 35.274},
-                {2, 0, kDiv, 15432.4},      {10, 0, kDiv, 0.000984207}, {12, 0, kDiv, 0.00110231},
-                {10, 4, kDiv, 0.000446429}, {0, 9, kDiv, 14.5939},      {4, 9, kDiv, 32.174},
-                {9, 4, kDiv, 0.031081},     {1, 9, kDiv, 72969.4},      {6, 9, kDiv, 514.784},
-                {7, 9, kDiv, 469.204},      {8, 9, kDiv, 39.1003},      {9, 0, kDiv, 0.0685219},
-                {9, 3, kDiv, 6.85219e-5},   {9, 5, kDiv, 6.85219e-8},   {9, 10, kDiv, 69.6214},
-                {9, 11, kDiv, 68.5219},     {9, 12, kDiv, 62.162}});
-}
-
-TEST(PairConstants, Force) {
-    ExpectHeld("force", {{3, 0, kDiv, 0.101972},
-                         {2, 0, kDiv, 101.972},
-                         {10, 0, kDiv, 0.224809},
-                         {12, 0, kDiv, 0.000112404},
-                         {7, 0, kDiv, 0.000100361},
-                         {13, 0, kDiv, 0.000101972},
-                         {11, 0, kDiv, 7.23301},
-                         {9, 0, kDiv, 3.59694},
-                         {10, 11, kDiv, 0.031081},
-                         {10, 3, kDiv, 2.20462}});
-}
-
-TEST(PairConstants, Pressure) {
-    ExpectHeld("pressure", {{1, 0, kDiv, 0.00986923},
-                            {13, 0, kDiv, 0.145038},
-                            {5, 0, kDiv, 0.0101972},
-                            {10, 0, kDiv, 7.50064},
-                            {4, 0, kDiv, 0.295301},
-                            {3, 0, kDiv, 4.01463},
-                            {6, 0, kDiv, 20.8854},
-                            {1, 10, kDiv, 0.00131579},
-                            {10, 1, kDiv, 760.002},
-                            {3, 4, kDiv, 13.5951},
-                            {6, 13, kDiv, 144},
-                            {13, 6, kDiv, 0.00694444},
-                            {9, 3, kDiv, 25.4}});
-}
-
-TEST(PairConstants, SpeedAndEnergy) {
-    ExpectHeld("speed", {{0, 6, kDiv, 0.27777778},
-                         {0, 7, kDiv, 0.51444444},
-                         {2, 0, kDiv, 11811.024},
-                         {8, 7, kDiv, 1.1507794},
-                         {6, 7, kDiv, 1.852},
-                         {11, 7, kDiv, 0.56260329}});
-    ExpectHeld("energy", {{0, 1, kDiv, 1.0550559},
-                          {1, 0, kDiv, 0.94781712},
-                          {1, 7, kDiv, 0.00094781712},
-                          {7, 1, kDiv, 1055.0559},
-                          {10, 6, kDiv, 0.74569987},
-                          {6, 5, kDiv, 5.0505051e-7},
-                          {12, 0, kDiv, 9.4781712e-6},
-                          {1, 5, kMul, 778.16926},
-                          {1, 11, kMul, 1055.0559},
-                          {4, 0, kMul, 1e-10},
-                          {4, 1, kMul, 9.4781712e-11},
-                          {4, 3, kMul, 5.2656507e-11},
-                          {4, 6, kMul, 3.7250614e-14},
-                          {4, 8, kMul, 2.388459e-11},
-                          {4, 10, kMul, 2.7777778e-14}});
-}
-
-TEST(PairConstants, DensityGroupsDivideWithinAndDivideIntoAcross) {
-    // Exact, eight-digit and full-length constants: 42, 63 and 27 of the 132 pairs.
-    ExpectHeld("density", {{0, 1, kDiv, 1000},
-                           {9, 8, kDiv, 1728},
-                           {11, 8, kDiv, 32.174},
-                           {3, 9, StepOp::kDivideInto, 1728},
-                           {3, 0, kDiv, 0.062427961},
-                           {4, 3, kDiv, 0.0005787037},
-                           {5, 3, kDiv, 0.031080997},
-                           {8, 0, StepOp::kDivideInto, 16.018463},
-                           {0, 3, kDiv, 16.0184632652026},
-                           {6, 3, StepOp::kDivideInto, 0.0624279620335609},
-                           {3, 4, kDiv, 1728.0000110592},
-                           {3, 5, kDiv, 32.1740000811428},
-                           {5, 4, kDiv, 53.7079628446165}});
-    int exact = 0, eight = 0, full = 0;
-    for (int i = 0; i < 12; ++i) {
-        for (int j = 0; j < 12; ++j) {
-            if (i == j) continue;
-            const PairRule& rule = DensityCategory().Pair(i, j);
-            const double c = rule.stepCount == 0 ? 1 : rule.steps[0].constant;
-            char eightDigits[32];
-            std::snprintf(eightDigits, sizeof eightDigits, "%.7e", c);
-            if (c == 1 || c == 1000 || c == 0.001 || c == 1728 || c == 32.174) {
-                ++exact;
-            } else if (std::strtod(eightDigits, nullptr) == c) {
-                ++eight;
-            } else {
-                ++full;
+TEST(PairConstants, EveryProportionalPairIsOneStepWithTheRoundedSizeRatio) {
+    for (const Proportional& c : ProportionalCategories()) {
+        const CategoryTable& t = *FindCategory(c.key);
+        for (int i = 0; i < t.rowCount; ++i) {
+            for (int j = 0; j < t.rowCount; ++j) {
+                const PairRule& rule = t.Pair(i, j);
+                const std::string where =
+                    std::string(c.key) + " " + std::to_string(i) + "->" + std::to_string(j);
+                if (i == j) {
+                    EXPECT_EQ(rule.kind, PairRule::Kind::kEntry) << where;
+                    continue;
+                }
+                ASSERT_EQ(rule.kind, PairRule::Kind::kSteps) << where;
+                if (c.sameUnit.count({i, j}) || c.sameUnit.count({j, i})) {
+                    EXPECT_EQ(rule.stepCount, 0) << where;
+                    continue;
+                }
+                ASSERT_EQ(rule.stepCount, 1) << where;  // one operation, never via row 0
+                const bool multiplies = c.multipliers.count({i, j}) > 0;
+                EXPECT_EQ(rule.steps[0].op, multiplies ? StepOp::kMultiply : StepOp::kDivide)
+                    << where;
+                const auto constant = [&](Real si, Real sj) {
+                    return multiplies ? si / sj : sj / si;
+                };
+                const bool other = c.other.pairs.count({i, j}) > 0;
+                const auto size = [&](int r) {
+                    return other && r == c.other.row ? c.other.size
+                                                     : c.sizes[static_cast<std::size_t>(r)];
+                };
+                const double held = rule.steps[0].constant;
+                const Real exact = constant(size(i), size(j));
+                if (c.digits(i, j) == 0) {
+                    EXPECT_TRUE(Near(held, exact, 5e-12L)) << where;
+                } else {
+                    EXPECT_TRUE(RoundedTo(held, exact, c.digits(i, j))) << where;
+                }
             }
         }
     }
-    EXPECT_EQ(exact, 42);
-    EXPECT_EQ(eight, 63);
-    EXPECT_EQ(full, 27);
-    const CategoryTable& t = DensityCategory();
+}
+
+// Density rows hold sizes in kg/m³, specific-volume rows in m³/kg. Within a group a pair
+// divides by size(j) / size(i); across the groups it divides 1 / (size(i) x size(j)) by
+// the value. Each constant is exact, the exact value to eight digits, or, at full length,
+// within 2.5E-8 of the exact value and 4E-8 of the value from the stored sizes.
+TEST(PairConstants, DensityAndSpecificVolume) {
+    constexpr Real kCubicFoot = kFoot * kFoot * kFoot;
+    constexpr Real kCubicInch = kInch * kInch * kInch;
+    constexpr Real kSlug = 32.174L * kPound;
+    const Real exact[] = {1,
+                          1000,
+                          1,
+                          kPound / kCubicFoot,
+                          kPound / kCubicInch,
+                          kSlug / kCubicFoot,
+                          1,
+                          0.001L,
+                          kCubicFoot / kPound,
+                          kCubicInch / kPound,
+                          1,
+                          kCubicFoot / kSlug};
+    const Real stored[] = {1,
+                           1000,
+                           1,
+                           16.0184632652026L,
+                           27679.9047102672L,
+                           515.3780300427251L,
+                           1,
+                           0.001L,
+                           0.0624279620335609L,
+                           3.61272916218462E-5L,
+                           1,
+                           0.00194032326251231L};
+    const std::set<Pair> twins = {{0, 2}, {2, 0}, {6, 10}, {10, 6}};
+    const std::set<double> exactConstants = {1, 1000, 0.001, 1728, 32.174};
+    const CategoryTable& t = *FindCategory("density");
+    ASSERT_EQ(t.rowCount, 12);
+    int exactCount = 0, eightDigits = 0, fullLength = 0;
     for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(Near(t.rows[static_cast<std::size_t>(i)].size, stored[i], 3e-16L)) << i;
         for (int j = 0; j < 12; ++j) {
             if (i == j) continue;
             const PairRule& rule = t.Pair(i, j);
-            const std::set<std::pair<int, int>> twins = {{0, 2}, {2, 0}, {6, 10}, {10, 6}};
-            const bool same = twins.count({i, j}) > 0;
-            if (same) {
-                EXPECT_EQ(rule.stepCount, 0) << i << "->" << j;
+            const std::string where = std::to_string(i) + "->" + std::to_string(j);
+            if (twins.count({i, j})) {
+                EXPECT_EQ(rule.stepCount, 0) << where;
+                ++exactCount;
                 continue;
             }
-            ASSERT_EQ(rule.stepCount, 1) << i << "->" << j;
-            EXPECT_EQ(rule.steps[0].op, (i < 6) == (j < 6) ? kDiv : StepOp::kDivideInto)
-                << i << "->" << j;
+            ASSERT_EQ(rule.stepCount, 1) << where;
+            const bool sameGroup = (i < 6) == (j < 6);
+            EXPECT_EQ(rule.steps[0].op, sameGroup ? StepOp::kDivide : StepOp::kDivideInto) << where;
+            const auto constant = [&](const Real* size) {
+                return sameGroup ? size[j] / size[i] : 1 / (size[i] * size[j]);
+            };
+            const double held = rule.steps[0].constant;
+            if (exactConstants.count(held)) {
+                EXPECT_TRUE(RoundedTo(held, constant(exact), 15)) << where;
+                ++exactCount;
+            } else if (RoundedTo(held, constant(exact), 8)) {
+                ++eightDigits;
+            } else {
+                EXPECT_TRUE(Near(held, constant(exact), 2.5e-8L)) << where;
+                EXPECT_TRUE(Near(held, constant(stored), 4e-8L)) << where;
+                ++fullLength;
+            }
+        }
+    }
+    EXPECT_EQ(exactCount, 42);
+    EXPECT_EQ(eightDigits, 63);
+    EXPECT_EQ(fullLength, 27);
+}
+
+TEST(PairConstants, TemperatureScalesAreAffine) {
+    // Each scale as (slope, offset) in kelvin: K = slope * v + offset.
+    const Real scales[5][2] = {
+        {1, 0}, {1, 273.15L}, {5 / 9.0L, 459.67L * 5 / 9}, {5 / 9.0L, 0}, {1.25L, 273.15L}};
+    const CategoryTable& t = *FindCategory("temperature");
+    for (int i = 0; i < 5; ++i) {
+        for (int j = 0; j < 5; ++j) {
+            if (i == j) continue;
+            for (Real v : {-300.0L, -40.0L, 0.0L, 1.0L, 36.6L, 100.0L, 1e6L}) {
+                const Real kelvin = scales[i][0] * v + scales[i][1];
+                const Real expected = (kelvin - scales[j][1]) / scales[j][0];
+                // The shortened 255.372 (for 255.3722...) is the largest departure.
+                EXPECT_NEAR(t.Pair(i, j).Apply(static_cast<double>(v)), expected,
+                            2.5e-4L + 1e-12L * std::fabs(expected))
+                    << i << "->" << j << " at " << static_cast<double>(v);
+            }
         }
     }
 }
 
-// Every proportional pair is one operation on the typed value, its constant the size
-// ratio to the category's precision: never a detour through row 0.
-TEST(PairConstants, ProportionalPairsAreOneStepNearTheSizeRatio) {
-    const struct {
-        const char* category;
-        double tolerance;  // relative, from the digits held
-    } categories[] = {{"length", 5e-8}, {"area", 5e-8},   {"volume", 5e-6},
-                      {"mass", 5e-6},   {"force", 5e-6},  {"pressure", 5e-6},
-                      {"speed", 5e-8},  {"energy", 5e-8}, {"time", 1e-11}};
-    for (const auto& c : categories) {
-        const CategoryTable& t = *FindCategory(c.category);
-        // Unit sizes measured through row 0, only to compare against.
-        std::vector<double> size(static_cast<std::size_t>(t.rowCount));
-        for (int j = 0; j < t.rowCount; ++j)
-            size[static_cast<std::size_t>(j)] = t.Pair(j, 0).Apply(1.0);
-        for (int i = 0; i < t.rowCount; ++i) {
-            for (int j = 0; j < t.rowCount; ++j) {
-                if (i == j) continue;
-                const PairRule& rule = t.Pair(i, j);
-                ASSERT_EQ(rule.kind, PairRule::Kind::kSteps);
-                if (rule.stepCount == 0) continue;  // one unit under two names
-                ASSERT_EQ(rule.stepCount, 1) << c.category << " " << i << "->" << j;
-                const double ratio =
-                    size[static_cast<std::size_t>(i)] / size[static_cast<std::size_t>(j)];
-                EXPECT_NEAR(rule.Apply(1.0) / ratio, 1.0, 3 * c.tolerance)
-                    << c.category << " " << i << "->" << j;
+TEST(PairConstants, DataStorageIsExactPowersOfTwo) {
+    const CategoryTable& t = *FindCategory("data");
+    const auto bits = [](int row) { return row == 0 ? 1.0 : 8 * std::ldexp(1.0, 10 * (row - 1)); };
+    for (int i = 0; i < t.rowCount; ++i) {
+        for (int j = 0; j < t.rowCount; ++j) {
+            const PairRule& rule = t.Pair(i, j);
+            if (i >= 6 || j >= 6) {
+                EXPECT_EQ(rule.kind, PairRule::Kind::kClear) << i << "->" << j;
+            } else if (i != j) {
+                EXPECT_EQ(rule.Apply(1.0), bits(i) / bits(j)) << i << "->" << j;
+                // Towards a larger unit one division per row, so no step rounds twice.
+                EXPECT_EQ(rule.stepCount, j > i ? j - i : 1) << i << "->" << j;
             }
+        }
+    }
+}
+
+TEST(PairConstants, VacuumRowsConvertOnlyWithinTheirPair) {
+    // Sizes in l/min, s, litres and mbar; the page's Torr is 1.33322 mbar.
+    const Real sizes[8] = {1, 1000 / 60.0L, 1, 60, 1, 1000, 1, 1.33322L};
+    const CategoryTable& t = Category(kVacuumTab);
+    for (int i = 0; i < 8; ++i) {
+        for (int j = 0; j < 8; ++j) {
+            const PairRule& rule = t.Pair(i, j);
+            if (i == j) continue;
+            if (i / 2 != j / 2) {
+                EXPECT_EQ(rule.kind, PairRule::Kind::kSkip) << i << "->" << j;
+                continue;
+            }
+            EXPECT_TRUE(Near(rule.Apply(1.0), sizes[i] / sizes[j], 5e-6L)) << i << "->" << j;
         }
     }
 }
@@ -241,14 +311,11 @@ TEST(CategoryRegistry, ThirteenTabsInOrder) {
                           "pressure", "temperature", "time",   "speed", "density",
                           "energy",   "data",        "vacuum"};
     const int rowCounts[] = {12, 11, 14, 13, 14, 14, 5, 5, 12, 12, 13, 13, 8};
-    const int buttonWidths[] = {60, 60, 100, 60, 70, 140, 70, 70, 80, 80, 70, 70, 70};
     for (int i = 0; i < kCategoryCount; ++i) {
         const CategoryTable& t = Category(i);
         EXPECT_EQ(t.key, keys[i]);
         EXPECT_EQ(t.tabIndex, i);
-        EXPECT_EQ(t.templateId, 140 + i);
         EXPECT_EQ(t.rowCount, rowCounts[i]) << keys[i];
-        EXPECT_EQ(t.buttonWidth, buttonWidths[i]) << keys[i];
         EXPECT_EQ(FindCategory(keys[i]), &t);
         EXPECT_EQ(FindCategory(std::to_string(i)), &t);
         EXPECT_EQ(FindCategory(t.tabCaption), &t);
@@ -258,57 +325,49 @@ TEST(CategoryRegistry, ThirteenTabsInOrder) {
                 EXPECT_EQ(t.Caption(r, l), "") << keys[i] << " row " << r;
         }
     }
-    EXPECT_EQ(FindCategory("BASINÇ"), &PressureCategory());
-    EXPECT_EQ(FindCategory("SICAKLIK"), &TemperatureCategory());  // dotless i folds too
+    EXPECT_EQ(FindCategory("BASINÇ"), FindCategory("pressure"));
+    EXPECT_EQ(FindCategory("SICAKLIK"), FindCategory("temperature"));  // dotless i folds too
     EXPECT_EQ(FindCategory("13"), nullptr);
     EXPECT_EQ(FindCategory(""), nullptr);
 }
 
 TEST(CategoryRegistry, TemplateCaptionsUntilTheFirstLanguage) {
-    EXPECT_EQ(LengthCategory().templateCaptions[12], " ");
-    EXPECT_EQ(AreaCategory().templateCaptions[11], "");
-    EXPECT_EQ(AreaCategory().templateCaptions[12], " ");
-    EXPECT_EQ(EnergyCategory().templateCaptions[5], "ft.lb");
-    EXPECT_EQ(EnergyCategory().templateCaptions[6], "hp.h");
-    EXPECT_EQ(TemperatureCategory().templateCaptions[0], "Kelvine");
-    EXPECT_EQ(DensityCategory().templateCaptions[12], "°API");
-    EXPECT_EQ(DensityCategory().templateCaptions[13], "SG (H2O 60°F)");
-    EXPECT_EQ(DataStorageCategory().templateCaptions[8], "");
-    EXPECT_EQ(DataStorageCategory().templateCaptions[13], " ");
-    EXPECT_EQ(VacuumCategory().templateCaptions[13], " ");
+    const auto caption = [](const char* key, int row) {
+        return FindCategory(key)->templateCaptions[static_cast<std::size_t>(row)];
+    };
+    EXPECT_EQ(caption("length", 12), " ");
+    EXPECT_EQ(caption("area", 11), "");
+    EXPECT_EQ(caption("energy", 5), "ft.lb");
+    EXPECT_EQ(caption("energy", 6), "hp.h");
+    EXPECT_EQ(caption("temperature", 0), "Kelvine");
+    EXPECT_EQ(caption("density", 12), "°API");
+    EXPECT_EQ(caption("density", 13), "SG (H2O 60°F)");
+    EXPECT_EQ(caption("data", 8), "");
+    EXPECT_EQ(caption("data", 13), " ");
+    EXPECT_EQ(caption("vacuum", 13), " ");
 }
 
 TEST(CategoryProperties, RoundTripsUsersNotice) {
     RowWrites w;
+    const CategoryTable& temperature = *FindCategory("temperature");
     // Celsius to Fahrenheit and back returns the typed value to six digits.
     for (const char* c : {"-40", "0", "36.6", "100", "1234.5"}) {
-        TemperatureCategory().Refresh(c, BoxId(1), w);
+        temperature.Refresh(c, BoxId(1), w);
         const std::string f(w[2].text);
-        TemperatureCategory().Refresh(f, BoxId(2), w);
+        temperature.Refresh(f, BoxId(2), w);
         EXPECT_EQ(w[1].text, FormatNumber(ParseNumber(c))) << c;
     }
     // kByte to bit and back is exact.
+    const CategoryTable& data = *FindCategory("data");
     for (const char* k : {"1", "3.5", "1023", "0.000976563"}) {
-        DataStorageCategory().Refresh(k, BoxId(2), w);
+        data.Refresh(k, BoxId(2), w);
         const std::string bits(w[0].text);
-        DataStorageCategory().Refresh(bits, BoxId(0), w);
+        data.Refresh(bits, BoxId(0), w);
         EXPECT_EQ(ParseNumber(w[2].text), ParseNumber(FormatNumber(ParseNumber(k)))) << k;
     }
     // Densities and specific volumes are reciprocal.
-    DensityCategory().Refresh("1000", BoxId(0), w);
+    FindCategory("density")->Refresh("1000", BoxId(0), w);
     EXPECT_EQ(w[6].text, "0.001");
-}
-
-TEST(CategoryProperties, DataStorageDividesStepByStep) {
-    const PairRule& bitToTByte = DataStorageCategory().Pair(0, 5);
-    ASSERT_EQ(bitToTByte.stepCount, 5);
-    EXPECT_EQ(bitToTByte.steps[0].constant, 8);
-    for (int k = 1; k < 5; ++k)
-        EXPECT_EQ(bitToTByte.steps[static_cast<std::size_t>(k)].constant, 1024);
-    const PairRule& tByteToBit = DataStorageCategory().Pair(5, 0);
-    ASSERT_EQ(tByteToBit.stepCount, 1);
-    EXPECT_EQ(tByteToBit.steps[0].constant, 8796093022208.0);
-    EXPECT_EQ(DataStorageCategory().Pair(3, 1).steps[0].constant, 1048576);
 }
 
 }  // namespace
