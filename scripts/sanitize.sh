@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTEVRIMO_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTEVRIMO_SANITIZE=ON -DTEVRIMO_WERROR="${TEVRIMO_WERROR:-OFF}" >/dev/null
 cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

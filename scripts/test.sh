@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTEVRIMO_WERROR="${TEVRIMO_WERROR:-OFF}" >/dev/null
 cmake --build build -j"$(nproc)"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
