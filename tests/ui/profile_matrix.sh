@@ -9,12 +9,19 @@ root=$(mktemp -d)
 trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
 pass=0 fail=0
 
-# Runs the program for a moment, then closes it the way a window manager would.
+# Starts the program, waits until its window is up, then closes it the way a window
+# manager would. The program takes SIGTERM as a close request once its window is shown,
+# so the wait is for its SIGTERM handler (SigCgt in /proc), at most 20 s.
 run() {
-  local cfg=$1
-  XDG_CONFIG_HOME=$cfg timeout 20 "$program" &
+  local cfg=$1 caught i
+  XDG_CONFIG_HOME=$cfg "$program" &
   local pid=$!
-  sleep 0.6
+  for ((i = 0; i < 2000; i++)); do
+    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    [ -z "$caught" ] && break  # it has ended already
+    (( 0x$caught & (1 << 14) )) && break
+    sleep 0.01
+  done
   kill -TERM "$pid" 2>/dev/null
   wait "$pid"
 }
