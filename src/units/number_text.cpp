@@ -31,9 +31,9 @@ locale_t CLocale() {
 }
 
 // Plain decimals of up to 15 significant digits without exponent: the value is one
-// correctly rounded multiplication or division of two exactly held numbers.
-// Returns false when the text needs the general reader.
-bool ParseSimpleDecimal(const char* p, const char* end, bool negative, double& result) {
+// correctly rounded multiplication or division of two exactly held numbers. Returns
+// the end of the number, or null when the text needs the general reader.
+const char* ParseSimpleDecimal(const char* p, const char* end, bool negative, double& result) {
     std::uint64_t mantissa = 0;
     int digits = 0;    // significant digits taken into mantissa
     int fraction = 0;  // digits after the point
@@ -47,7 +47,7 @@ bool ParseSimpleDecimal(const char* p, const char* end, bool negative, double& r
                 if (point) ++fraction;
                 continue;
             }
-            if (++digits > 15) return false;
+            if (++digits > 15) return nullptr;
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
             if (point) ++fraction;
         } else if (c == '.' && !point) {
@@ -56,19 +56,20 @@ bool ParseSimpleDecimal(const char* p, const char* end, bool negative, double& r
             break;
         }
     }
-    if (!any) return false;
-    if (p != end && (*p == 'e' || *p == 'E' || *p == 'x' || *p == 'X')) return false;
-    if (fraction > 22) return false;
+    if (!any) return nullptr;
+    if (p != end && (*p == 'e' || *p == 'E' || *p == 'x' || *p == 'X')) return nullptr;
+    if (fraction > 22) return nullptr;
     double v = static_cast<double>(mantissa);
     if (fraction > 0) v /= kExactPow10[fraction];
     result = negative ? -v : v;
-    return true;
+    return p;
 }
 
-}  // namespace
-
-double ParseNumber(std::string_view text) {
-    const char* p = text.data();
+// Reads the number at the start of `text`; returns how many characters it took, 0 when
+// there is no number (the value is then zero with the sign given).
+std::size_t ParsePrefix(std::string_view text, double& result) {
+    const char* const begin = text.data();
+    const char* p = begin;
     const char* end = p + text.size();
     while (p != end && IsSpace(*p)) ++p;
     bool negative = false;
@@ -77,8 +78,9 @@ double ParseNumber(std::string_view text) {
         negative = *p == '-';
         afterSign = p + 1;
     }
-    double result;
-    if (ParseSimpleDecimal(afterSign, end, negative, result)) return result;
+    if (const char* stop = ParseSimpleDecimal(afterSign, end, negative, result)) {
+        return static_cast<std::size_t>(stop - begin);
+    }
 
     // The general reader needs a terminated string; entries are short, so copy when the
     // view does not end at a NUL we may rely on.
@@ -98,8 +100,30 @@ double ParseNumber(std::string_view text) {
     char* stop = nullptr;
     result = strtod_l(start, &stop, CLocale());
     errno = savedErrno;
-    if (stop == start) return negative ? -0.0 : 0.0;
+    if (stop == start) {
+        result = negative ? -0.0 : 0.0;
+        return 0;
+    }
+    return static_cast<std::size_t>(p - begin) + static_cast<std::size_t>(stop - start);
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text) {
+    double result;
+    ParsePrefix(text, result);
     return result;
+}
+
+bool ParseWholeNumber(std::string_view text, double& value) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start != std::string_view::npos && IsSpace(text[start])) return false;
+    const std::size_t used = ParsePrefix(text, value);
+    if (used == 0) return false;
+    for (char c : text.substr(used)) {
+        if (c != ' ' && c != '\t') return false;
+    }
+    return true;
 }
 
 namespace {
