@@ -22,17 +22,25 @@ enum Row {
 
 CategoryTable BuildArea() {
     const std::initializer_list<UnitSpec> units = {
-        {"metre²", "meter²", "Meter²", "mètre²", "1"},
-        {"acre", "acre", "Acre", "acre", "4046.8564224"},  // 43560 square feet
-        {"ar", "are", "Ar", "are", "100"},
-        {"santimetre²", "centimeter²", "Zentimeter²", "centimètre²", "1E-4"},
-        {"fit²", "foot²", "Fuß²", "pied²", "0.09290304"},
-        {"hektar", "hectare", "Hektar", "hectare", "10000"},
-        {"inç²", "inch²", "Zoll²", "pouce²", "0.00064516"},
-        {"kilometre²", "kilometer²", "Kilometer²", "kilomètre²", "1E+6"},
-        {"mil²", "mile²", "Meile²", "mille²", "2589988.110336"},  // 640 acres
-        {"milimetre²", "milimeter²", "Millimeter²", "millimètre²", "1E-6"},
-        {"yard²", "yard²", "Yard²", "yard²", "0.83612736"},
+        {"metre²", "meter²", "Meter²", "mètre²", "1", "m²|m2",
+         "square metre|square metres|square meter|square meters|sq m"},
+        {"acre", "acre", "Acre", "acre", "4046.8564224", "", "ac|acres"},  // 43560 square feet
+        {"ar", "are", "Ar", "are", "100", "", "a|ares"},
+        {"santimetre²", "centimeter²", "Zentimeter²", "centimètre²", "1E-4", "",
+         "cm²|cm2|square centimetre|square centimetres|square centimeter|square centimeters"},
+        {"fit²", "foot²", "Fuß²", "pied²", "0.09290304", "",
+         "ft²|ft2|sq ft|square foot|square feet"},
+        {"hektar", "hectare", "Hektar", "hectare", "10000", "", "ha|hectares"},
+        {"inç²", "inch²", "Zoll²", "pouce²", "0.00064516", "",
+         "in²|in2|sq in|square inch|square inches"},
+        {"kilometre²", "kilometer²", "Kilometer²", "kilomètre²", "1E+6", "",
+         "km²|km2|square kilometre|square kilometres|square kilometer|square kilometers"},
+        {"mil²", "mile²", "Meile²", "mille²", "2589988.110336", "",
+         "mi²|mi2|sq mi|square mile|square miles"},  // 640 acres
+        {"milimetre²", "milimeter²", "Millimeter²", "millimètre²", "1E-6", "mm²|mm2",
+         "square millimetre|square millimetres|square millimeter|square millimeters"},
+        {"yard²", "yard²", "Yard²", "yard²", "0.83612736", "",
+         "yd²|yd2|sq yd|square yard|square yards"},
     };
     CategoryTable t = NewCategory({.units = units});
     t.templateCaptions[11] = "";

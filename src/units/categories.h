@@ -24,7 +24,4 @@ int FindCategoryIndex(std::string_view name);
 // The same, as the table; null if none.
 const CategoryTable* FindCategory(std::string_view name);
 
-// Case-insensitive comparison of UTF-8 captions (ASCII, Latin-1 and Turkish letters).
-bool SameCaption(std::string_view a, std::string_view b);
-
 }  // namespace tevrimo

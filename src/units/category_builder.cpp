@@ -17,6 +17,8 @@ CategoryTable NewCategory(const CategorySpec& spec) {
         UnitRow& row = t.rows[r++];
         row.captions = {u.tr, u.en, u.de, u.fr};
         if (!u.size.empty()) row.size = ExactRatio::FromText(u.size).Rounded(17);
+        row.symbols = u.symbols;
+        row.names = u.names;
     }
     for (std::size_t i = 0; i < kRowCount; ++i) {
         t.templateCaptions[i] = t.rows[i].HasUnit() ? t.rows[i].captions[kEnglish] : " ";

@@ -11,11 +11,15 @@
 
 namespace tevrimo {
 
-// One unit row: its four captions and, in proportional categories, its size in the
-// row-0 unit as decimal text ("0.3048", "1E-10", "1609.344/3600").
+// One unit row: its four captions; in proportional categories its size in the row-0
+// unit as decimal text ("0.3048", "1E-10", "1609.344/3600"); and the other names the
+// command line takes: symbols that match only in their own case, then names that match
+// in any case, "|" between them.
 struct UnitSpec {
     std::string_view tr, en, de, fr;
     std::string_view size = {};
+    std::string_view symbols = {};
+    std::string_view names = {};
 };
 
 struct CategorySpec {

@@ -72,6 +72,9 @@ struct PairRule {
 struct UnitRow {
     std::array<std::string_view, kLanguageCount> captions{};
     double size = 0;  // in the row-0 unit, for proportional rows; 0 where there is none
+    // Other names the command line takes, "|" between them: symbols whose case carries
+    // meaning ("mbar", "MB"), and names that match whatever the case ("ft", "feet").
+    std::string_view symbols, names;
     bool HasUnit() const { return !captions[kEnglish].empty(); }
 };
 

@@ -16,16 +16,21 @@ double Bits(int row) {
 }  // namespace
 
 CategoryTable BuildDataStorage() {
-    CategoryTable t = NewCategory({.units =
-                                       {
-                                           {"bit", "bit", "bit", "bit"},
-                                           {"Byte", "Byte", "Byte", "Byte"},
-                                           {"kByte", "kByte", "kByte", "kByte"},
-                                           {"MByte", "MByte", "MByte", "MByte"},
-                                           {"GByte", "GByte", "GByte", "GByte"},
-                                           {"TByte", "TByte", "TByte", "TByte"},
-                                       },
-                                   .rowCount = kClearedEnd});
+    CategoryTable t =
+        NewCategory({.units =
+                         {
+                             {"bit", "bit", "bit", "bit", "", "b", "bits"},
+                             {"Byte", "Byte", "Byte", "Byte", "", "B", "byte|bytes|octet|octets"},
+                             {"kByte", "kByte", "kByte", "kByte", "", "kB|KB|KiB",
+                              "kilobyte|kilobytes|kibibyte|kibibytes"},
+                             {"MByte", "MByte", "MByte", "MByte", "", "MB|MiB",
+                              "megabyte|megabytes|mebibyte|mebibytes"},
+                             {"GByte", "GByte", "GByte", "GByte", "", "GB|GiB",
+                              "gigabyte|gigabytes|gibibyte|gibibytes"},
+                             {"TByte", "TByte", "TByte", "TByte", "", "TB|TiB",
+                              "terabyte|terabytes|tebibyte|tebibytes"},
+                         },
+                     .rowCount = kClearedEnd});
     for (int r = kUnits; r < kClearedEnd; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
     for (int i = 0; i < kClearedEnd; ++i) {
         for (int j = 0; j < kClearedEnd; ++j) {

@@ -56,20 +56,36 @@ CategoryTable BuildDensity() {
     // Sizes with the digits the page stores.
     CategoryTable t = NewCategory(
         {.units = {
-             {"kg/m³", "kg/m³", "kg/m³", "kg/m³", "1"},
+             {"kg/m³", "kg/m³", "kg/m³", "kg/m³", "1", "",
+              "kg/m3|kilogram per cubic metre|kilograms per cubic metre|kilogram per cubic "
+              "meter|kilograms per cubic meter"},
              {"g/cm³ (=kg/litre)", "g/cm³ (=kg/L)", "g/cm³ (=kg/Liter)", "g/cm³ (=kg/litre)",
-              "1000"},
-             {"g/litre", "g/Liter", "g/Liter", "g/litre", "1"},
-             {"paund/fit³", "lb/ft³", "Pfund/Fuß³", "livre/pied³", "16.0184632652026"},
-             {"paund/inç³", "lb/in³", "Pfund/Zoll³", "livre/pouce³", "27679.9047102672"},
-             {"slug/fit³", "slug/ft³", "Slug/Fuß³", "slug/ft³", "515.3780300427251"},
-             {"m³/kg", "m³/kg", "m³/kg", "m³/kg", "1"},
+              "1000", "",
+              "g/cm3|g/ml|kg/l|kg/dm3|gram per cubic centimetre|grams per cubic centimetre|gram "
+              "per cubic centimeter|grams per cubic centimeter"},
+             {"g/litre", "g/Liter", "g/Liter", "g/litre", "1", "",
+              "g/l|g/dm3|gram per litre|grams per litre|gram per liter|grams per liter"},
+             {"paund/fit³", "lb/ft³", "Pfund/Fuß³", "livre/pied³", "16.0184632652026", "",
+              "lb/ft3|lb/cu ft|pcf|pound per cubic foot|pounds per cubic foot"},
+             {"paund/inç³", "lb/in³", "Pfund/Zoll³", "livre/pouce³", "27679.9047102672", "",
+              "lb/in3|lb/cu in|pci|pound per cubic inch|pounds per cubic inch"},
+             {"slug/fit³", "slug/ft³", "Slug/Fuß³", "slug/ft³", "515.3780300427251", "",
+              "slug/ft3|slug per cubic foot|slugs per cubic foot"},
+             {"m³/kg", "m³/kg", "m³/kg", "m³/kg", "1", "",
+              "m3/kg|cubic metre per kilogram|cubic metres per kilogram|cubic meter per "
+              "kilogram|cubic meters per kilogram"},
              {"cm³/g (=litre/kg)", "cm³/g (=L/kg)", "cm³/g (=Liter/kg)", "cm³/g (=litre/kg)",
-              "0.001"},
-             {"ft³/paund", "ft³/lb", "Fuß³/Pfund", "pied³/livre", "0.0624279620335609"},
-             {"in³/paund", "in³/lb", "Zoll³/Pfund", "pouce³/livre", "3.61272916218462E-5"},
-             {"litre/g", "liter/g", "Liter/g", "litre/g", "1"},
-             {"fit³/slug", "ft³/slug", "Fuß³/Slug", "pied³/slug", "0.00194032326251231"},
+              "0.001", "",
+              "cm3/g|ml/g|l/kg|cubic centimetre per gram|cubic centimetres per gram|cubic "
+              "centimeter per gram|cubic centimeters per gram"},
+             {"ft³/paund", "ft³/lb", "Fuß³/Pfund", "pied³/livre", "0.0624279620335609", "",
+              "ft3/lb|cubic foot per pound|cubic feet per pound"},
+             {"in³/paund", "in³/lb", "Zoll³/Pfund", "pouce³/livre", "3.61272916218462E-5", "",
+              "in3/lb|cubic inch per pound|cubic inches per pound"},
+             {"litre/g", "liter/g", "Liter/g", "litre/g", "1", "",
+              "l/g|litre per gram|litres per gram|liter per gram|liters per gram"},
+             {"fit³/slug", "ft³/slug", "Fuß³/Slug", "pied³/slug", "0.00194032326251231", "",
+              "ft3/slug|cubic foot per slug|cubic feet per slug"},
          }});
     t.templateCaptions = {"kg/m³",    "g/cm³ (=kg/L)", "g/liter",       "lb/ft³",       "lb/in³",
                           "slug/ft³", "m³/kg",         "cm³/g (=L/kg)", "ft³/lb",       "in³/lb",

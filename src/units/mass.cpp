@@ -24,19 +24,27 @@ enum Row {
 
 CategoryTable BuildMass() {
     const std::initializer_list<UnitSpec> units = {
-        {"kg", "kg", "Kilogramm", "kilogramme", "1"},
-        {"karat", "carat", "Karat", "carat", "0.0002"},
-        {"grain", "grain", "Grain", "grain", "6.479891E-5"},
-        {"gram", "gram", "Gramm", "gramme", "0.001"},
-        {"paund", "lb (avdp)", "Pfund", "livre", "0.45359237"},
-        {"milligram", "miligram", "Milligramm", "milligramme", "1E-6"},
-        {"ons", "ounce (avdp)", "Unze", "once", "0.028349523125"},  // 1/16 pound
-        {"ons (altın)", "ounce (troy)", "Unze (Fein)", "once (troy)", "0.0311034768"},
-        {"paund (altın)", "pound (troy)", "Pfund (Fein)", "livre (troy)", "0.3732417216"},
-        {"slug", "slug", "Slug", "slug", "14.5939029372"},
-        {"ton (uzun)", "ton (long)", "Tonne (lang)", "tonne (long)", "1016.0469088"},
-        {"ton (metrik)", "tonne (metric)", "Tonne (metr.)", "tonne métric", "1000"},
-        {"ton (kısa)", "ton (short)", "Tonne (kurz)", "tonne (court)", "907.18474"},
+        {"kg", "kg", "Kilogramm", "kilogramme", "1", "",
+         "kilogram|kilograms|kilogramme|kilogrammes"},
+        {"karat", "carat", "Karat", "carat", "0.0002", "", "ct|carats"},
+        {"grain", "grain", "Grain", "grain", "6.479891E-5", "", "gr|grains"},
+        {"gram", "gram", "Gramm", "gramme", "0.001", "g", "grams|gramme|grammes"},
+        {"paund", "lb (avdp)", "Pfund", "livre", "0.45359237", "", "lb|lbs|pound|pounds"},
+        {"milligram", "miligram", "Milligramm", "milligramme", "1E-6", "mg",
+         "milligram|milligrams|milligramme|milligrammes"},
+        {"ons", "ounce (avdp)", "Unze", "once", "0.028349523125", "",
+         "oz|ounce|ounces"},  // 1/16 pound
+        {"ons (altın)", "ounce (troy)", "Unze (Fein)", "once (troy)", "0.0311034768", "",
+         "ozt|oz t|troy ounce|troy ounces"},
+        {"paund (altın)", "pound (troy)", "Pfund (Fein)", "livre (troy)", "0.3732417216", "",
+         "lb t|troy pound|troy pounds"},
+        {"slug", "slug", "Slug", "slug", "14.5939029372", "", "slugs"},
+        {"ton (uzun)", "ton (long)", "Tonne (lang)", "tonne (long)", "1016.0469088", "",
+         "long ton|long tons|imperial ton|imperial tons"},
+        {"ton (metrik)", "tonne (metric)", "Tonne (metr.)", "tonne métric", "1000", "t",
+         "tonne|tonnes|metric ton|metric tons"},
+        {"ton (kısa)", "ton (short)", "Tonne (kurz)", "tonne (court)", "907.18474", "",
+         "short ton|short tons|US ton|US tons"},
     };
     CategoryTable t = NewCategory({.units = units});
     FillProportional(t, units,

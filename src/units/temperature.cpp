@@ -6,13 +6,19 @@
 namespace tevrimo {
 
 CategoryTable BuildTemperature() {
-    CategoryTable t = NewCategory({.units = {
-                                       {"Kelvin", "kelvin", "Kelvin", "Kelvin"},
-                                       {"Derece", "celcius", "Gradcelcius", "degré celcius"},
-                                       {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit"},
-                                       {"Rankine", "rankine", "Rankine", "Rankine"},
-                                       {"Réaumur", "réaumur", "Réaumur", "Réaumur"},
-                                   }});
+    CategoryTable t =
+        NewCategory({.units = {
+                         {"Kelvin", "kelvin", "Kelvin", "Kelvin", "", "K", "kelvins|degK"},
+                         {"Derece", "celcius", "Gradcelcius", "degré celcius", "", "",
+                          "celsius|°C|degC|C|deg C|degree celsius|degrees celsius|centigrade"},
+                         {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit", "", "",
+                          "°F|degF|F|deg F|degree fahrenheit|degrees fahrenheit"},
+                         {"Rankine", "rankine", "Rankine", "Rankine", "", "",
+                          "°R|degR|R|deg R|degree rankine|degrees rankine"},
+                         {"Réaumur", "réaumur", "Réaumur", "Réaumur", "", "",
+                          "°Ré|°Re|degRe|Re|reaumur|degree réaumur|degrees réaumur|degree "
+                          "reaumur|degrees reaumur"},
+                     }});
     t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
                           " ",       " ",       " ",          " ",       " ",       " ", " "};
 

@@ -4,13 +4,14 @@
 namespace tevrimo {
 
 CategoryTable BuildTime() {
-    CategoryTable t = NewCategory({.units = {
-                                       {"saniye", "second", "Sekunde", "seconde", "1"},
-                                       {"gün", "day", "Tag", "jour", "86400"},
-                                       {"saat", "hour", "Stunde", "heure", "3600"},
-                                       {"dakika", "minute", "Minute", "minute", "60"},
-                                       {"yıl", "year", "Jahr", "an", "31557600"},
-                                   }});
+    CategoryTable t =
+        NewCategory({.units = {
+                         {"saniye", "second", "Sekunde", "seconde", "1", "", "s|sec|secs|seconds"},
+                         {"gün", "day", "Tag", "jour", "86400", "", "d|days"},
+                         {"saat", "hour", "Stunde", "heure", "3600", "", "h|hr|hrs|hours"},
+                         {"dakika", "minute", "Minute", "minute", "60", "", "min|mins|minutes"},
+                         {"yıl", "year", "Jahr", "an", "31557600", "", "yr|yrs|a|years"},
+                     }});
     // Divisors, source row down, target row across; the diagonal shows the entry.
     const double divisors[5][5] = {
         {0, 86400, 3600, 60, 31557600},

@@ -71,16 +71,22 @@ Values Compute(Quantity q, const Inputs& in) {
 
 CategoryTable BuildVacuum() {
     using namespace pumpdown;
-    CategoryTable t = NewCategory({.units = {
-                                       {"litre/dakika", "l/min", "l/Min", "l/Min"},
-                                       {"m³/saat", "m³/h", "m³/h", "m³/h"},
-                                       {"saniye", "s", "s", "s"},
-                                       {"dakika", "min", "Min", "Min"},
-                                       {"litre", "liter", "Liter", "Litre"},
-                                       {"m³", "m³", "m³", "m³"},
-                                       {"mbar", "mbar", "mbar", "mbar"},
-                                       {"Torr", "Torr", "Torr", "Torr"},
-                                   }});
+    CategoryTable t = NewCategory(
+        {.units = {
+             {"litre/dakika", "l/min", "l/Min", "l/Min", "", "",
+              "L/min|lpm|litre per minute|litres per minute|liter per minute|liters per minute"},
+             {"m³/saat", "m³/h", "m³/h", "m³/h", "", "",
+              "m3/h|m³/hr|cubic metre per hour|cubic metres per hour|cubic meter per hour|cubic "
+              "meters per hour"},
+             {"saniye", "s", "s", "s", "", "", "sec|second|seconds"},
+             {"dakika", "min", "Min", "Min", "", "", "minute|minutes"},
+             {"litre", "liter", "Liter", "Litre", "", "", "l|litre|litres|liters"},
+             {"m³", "m³", "m³", "m³", "", "",
+              "m3|cubic metre|cubic metres|cubic meter|cubic meters"},
+             {"mbar", "mbar", "mbar", "mbar", "", "mbar|hPa",
+              "millibar|millibars|hectopascal|hectopascals"},
+             {"Torr", "Torr", "Torr", "Torr", "", "", "torr|mmHg"},
+         }});
     for (int r = 8; r < 13; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
     // Each row converts into the other row of its quantity, first to second and back.
     const struct {

@@ -1,0 +1,194 @@
+#include "unit_names.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "categories.h"
+
+namespace tevrimo {
+
+namespace {
+
+// Reads one UTF-8 code point (a stray byte stands for itself).
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const auto tail = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]) & 0x3Fu; };
+    char32_t cp = c;
+    std::size_t len = 1;
+    if (c >= 0xC0 && c < 0xE0 && i + 1 < s.size()) {
+        cp = ((c & 0x1Fu) << 6) | tail(1);
+        len = 2;
+    } else if (c >= 0xE0 && c < 0xF0 && i + 2 < s.size()) {
+        cp = ((c & 0x0Fu) << 12) | (tail(1) << 6) | tail(2);
+        len = 3;
+    } else if (c >= 0xF0 && c < 0xF8 && i + 3 < s.size()) {
+        cp = ((c & 0x07u) << 18) | (tail(1) << 12) | (tail(2) << 6) | tail(3);
+        len = 4;
+    }
+    i += len;
+    return cp;
+}
+
+char32_t Fold(char32_t cp) {
+    if (cp >= 'A' && cp <= 'Z') return cp + 32;
+    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;  // Latin-1 capitals
+    switch (cp) {
+        case 0x130: return 'i';    // İ
+        case 0x131: return 'i';    // ı
+        case 0x11E: return 0x11F;  // Ğ
+        case 0x15E: return 0x15F;  // Ş
+        default: return cp;
+    }
+}
+
+void ForEachPart(std::string_view list, bool caseSensitive, std::vector<Alias>& out) {
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        out.push_back({list.substr(0, bar), caseSensitive});
+        list = bar == std::string_view::npos ? std::string_view() : list.substr(bar + 1);
+    }
+}
+
+bool IsUnitRow(const CategoryTable& table, int row) {
+    return row < table.rowCount && table.rows[static_cast<std::size_t>(row)].HasUnit();
+}
+
+// Edits (insert, delete, replace, swap two neighbours) that turn `a` into `b`.
+std::size_t Distance(const std::u32string& a, const std::u32string& b) {
+    const std::size_t n = a.size(), m = b.size();
+    std::vector<std::vector<std::size_t>> d(n + 1, std::vector<std::size_t>(m + 1));
+    for (std::size_t i = 0; i <= n; ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= m; ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= n; ++i) {
+        for (std::size_t j = 1; j <= m; ++j) {
+            const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[n][m];
+}
+
+// A name that may have been meant: the thing it names (a row, a category), how much
+// it is preferred among that thing's names (lower first), and its text.
+struct Candidate {
+    int owner;
+    int preference;
+    std::string_view text;
+};
+
+std::vector<std::string> Suggest(std::string_view typed, const std::vector<Candidate>& candidates) {
+    constexpr std::size_t kMaxSuggestions = 3;
+    const std::u32string input = Folded(typed);
+    // Short names allow one edit, longer ones up to three; never all of it.
+    const std::size_t limit = input.size() <= 4 ? 1 : input.size() <= 8 ? 2 : 3;
+    struct Best {
+        std::size_t distance;
+        int preference;
+        int owner;
+        std::string_view text;
+    };
+    std::vector<Best> best;
+    for (const Candidate& c : candidates) {
+        const std::size_t d = Distance(input, Folded(c.text));
+        if (d > limit || d >= input.size()) continue;
+        auto it = std::find_if(best.begin(), best.end(),
+                               [&c](const Best& b) { return b.owner == c.owner; });
+        if (it == best.end()) {
+            best.push_back({d, c.preference, c.owner, c.text});
+        } else if (d < it->distance || (d == it->distance && c.preference < it->preference)) {
+            *it = {d, c.preference, c.owner, c.text};
+        }
+    }
+    std::stable_sort(best.begin(), best.end(), [](const Best& a, const Best& b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.owner < b.owner;
+    });
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < best.size() && i < kMaxSuggestions; ++i) {
+        out.emplace_back(best[i].text);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::u32string Folded(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) out.push_back(Fold(NextCodePoint(text, i)));
+    return out;
+}
+
+bool SameCaption(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (Fold(NextCodePoint(a, i)) != Fold(NextCodePoint(b, j))) return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+std::vector<Alias> Aliases(const UnitRow& row) {
+    std::vector<Alias> out;
+    ForEachPart(row.symbols, true, out);
+    ForEachPart(row.names, false, out);
+    return out;
+}
+
+int FindUnit(const CategoryTable& table, std::string_view name, int language) {
+    if (!name.empty() && name.size() <= 2 && name.find_first_not_of("0123456789") == name.npos) {
+        const int row = std::stoi(std::string(name));
+        return row < kRowCount ? row : -1;
+    }
+    // Symbols first, in their own case; a text that is one of them in another case
+    // stands for nothing.
+    bool caseVariant = false;
+    for (int r = 0; r < table.rowCount; ++r) {
+        for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+            if (!a.caseSensitive) continue;
+            if (a.text == name) return r;
+            caseVariant = caseVariant || SameCaption(a.text, name);
+        }
+    }
+    if (caseVariant) return -1;
+    const int order[] = {language, kEnglish, kTurkish, kGerman, kFrench};
+    for (int l : order) {
+        if (!IsLanguage(l)) continue;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (IsUnitRow(table, r) && SameCaption(table.Caption(r, l), name)) return r;
+        }
+    }
+    for (int r = 0; r < table.rowCount; ++r) {
+        for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+            if (!a.caseSensitive && SameCaption(a.text, name)) return r;
+        }
+    }
+    return -1;
+}
+
+std::vector<std::string> SuggestUnits(const CategoryTable& table, std::string_view name,
+                                      int language) {
+    std::vector<Candidate> candidates;
+    for (int r = 0; r < kRowCount; ++r) {
+        if (!IsUnitRow(table, r)) continue;
+        for (int l = 0; l < kLanguageCount; ++l) {
+            const int preference = l == language ? 0 : l == kEnglish ? 1 : 3;
+            candidates.push_back({r, preference, table.Caption(r, l)});
+        }
+        for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+            candidates.push_back({r, 2, a.text});
+        }
+    }
+    return Suggest(name, candidates);
+}
+
+std::vector<std::string> SuggestCategories(std::string_view name) {
+    std::vector<Candidate> candidates;
+    for (int i = 0; i < kCategoryCount; ++i) {
+        candidates.push_back({i, 0, CategoryKey(i)});
+        candidates.push_back({i, 1, CategoryTabCaption(i)});
+    }
+    return Suggest(name, candidates);
+}
+
+}  // namespace tevrimo

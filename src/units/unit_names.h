@@ -1,0 +1,40 @@
+// The names people type for units and categories: case folding, lookup of a unit by
+// row, caption, symbol or name, and suggestions for a name that matches nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "category_table.h"
+
+namespace tevrimo {
+
+// `text` in lower case for the letters captions and names use (ASCII, Latin-1 and
+// Turkish capitals; the dotless ı folds to i), one code point per element.
+std::u32string Folded(std::string_view text);
+
+// Case-insensitive comparison of UTF-8 captions, as Folded sees them.
+bool SameCaption(std::string_view a, std::string_view b);
+
+// A row's symbols, then its names, in the order its table lists them.
+struct Alias {
+    std::string_view text;
+    bool caseSensitive;
+};
+std::vector<Alias> Aliases(const UnitRow& row);
+
+// The row `name` stands for in `table`: a row number 0..13; a symbol in its own case;
+// a caption, in `language` first, then in English, Turkish, German and French; or a
+// name in any case. -1 when none: a text that differs from a symbol only in case
+// ("MBAR", "mb") names nothing, since there the case carries the meaning.
+int FindUnit(const CategoryTable& table, std::string_view name, int language);
+
+// Up to three names close to `name`, best first: one per unit row of `table` (its
+// caption in `language` where that is as close as any of its names), or one per
+// category (its key or tab caption).
+std::vector<std::string> SuggestUnits(const CategoryTable& table, std::string_view name,
+                                      int language);
+std::vector<std::string> SuggestCategories(std::string_view name);
+
+}  // namespace tevrimo

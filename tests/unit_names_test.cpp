@@ -1,0 +1,95 @@
+// The names the command line takes for units: no name may stand for two units of a
+// category, every name finds its own unit, and a near miss gets a suggestion.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "categories.h"
+#include "unit_names.h"
+
+namespace tevrimo {
+namespace {
+
+struct Name {
+    int row;
+    std::string_view text;
+    bool caseSensitive;
+    bool caption;
+};
+
+std::vector<Name> NamesOf(const CategoryTable& t) {
+    std::vector<Name> names;
+    for (int r = 0; r < t.rowCount; ++r) {
+        if (!t.rows[static_cast<std::size_t>(r)].HasUnit()) continue;
+        for (int l = 0; l < kLanguageCount; ++l) names.push_back({r, t.Caption(r, l), false, true});
+        for (const Alias& a : Aliases(t.rows[static_cast<std::size_t>(r)])) {
+            names.push_back({r, a.text, a.caseSensitive, false});
+        }
+    }
+    return names;
+}
+
+TEST(UnitNames, NoNameStandsForTwoUnits) {
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const CategoryTable& t = Category(c);
+        const std::vector<Name> names = NamesOf(t);
+        for (const Name& a : names) {
+            EXPECT_FALSE(a.text.empty() || a.text.find('|') != std::string_view::npos)
+                << t.key << " row " << a.row;
+            for (const Name& b : names) {
+                if (a.row >= b.row || Folded(a.text) != Folded(b.text)) continue;
+                // Symbols apart only in case ("mbar", "Mbar") are two names.
+                if (a.caseSensitive && b.caseSensitive && a.text != b.text) continue;
+                ADD_FAILURE() << t.key << ": '" << a.text << "' (row " << a.row << ") and '"
+                              << b.text << "' (row " << b.row << ")";
+            }
+        }
+    }
+}
+
+TEST(UnitNames, EveryNameFindsItsUnit) {
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const CategoryTable& t = Category(c);
+        for (const Name& n : NamesOf(t)) {
+            for (int l = 0; l < kLanguageCount; ++l) {
+                EXPECT_EQ(FindUnit(t, n.text, l), n.row) << t.key << " '" << n.text << "'";
+            }
+        }
+    }
+}
+
+TEST(UnitNames, CaseMattersOnlyWhereItCarriesMeaning) {
+    const struct {
+        const char* category;
+        const char* name;
+        int row;
+    } cases[] = {
+        {"length", "FT", 3},      {"length", "Feet", 3},    {"length", "µm", 6},
+        {"length", "Å", 1},       {"length", "M", -1},      {"temperature", "°C", 1},
+        {"pressure", "MPa", 11},  {"pressure", "mPa", -1},  {"pressure", "MPA", -1},
+        {"pressure", "mbar", 7},  {"pressure", "Mbar", -1}, {"pressure", "PSI", 13},
+        {"data", "MB", 3},        {"data", "Mb", -1},       {"data", "b", 0},
+        {"data", "B", 1},         {"density", "kg/m³", 0},  {"density", "KG/M3", 0},
+        {"speed", "km/h", 6},     {"volume", "mL", 2},      {"volume", "L", 3},
+        {"temperature", "k", -1}, {"time", "13", 13},       {"time", "14", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindUnit(*FindCategory(c.category), c.name, kEnglish), c.row)
+            << c.category << " '" << c.name << "'";
+    }
+}
+
+TEST(UnitNames, NearMissesGetSuggestions) {
+    const CategoryTable& length = *FindCategory("length");
+    EXPECT_EQ(SuggestUnits(length, "fot", kEnglish), std::vector<std::string>{"foot"});
+    EXPECT_EQ(SuggestUnits(length, "Fus", kGerman), std::vector<std::string>{"Fuß"});
+    EXPECT_EQ(SuggestUnits(length, "kilometr", kEnglish), std::vector<std::string>{"kilometer"});
+    EXPECT_TRUE(SuggestUnits(length, "parsec", kEnglish).empty());
+    EXPECT_LE(SuggestUnits(*FindCategory("pressure"), "mPa", kEnglish).size(), 3u);
+    EXPECT_EQ(SuggestCategories("lenght"), std::vector<std::string>{"length"});
+    EXPECT_EQ(SuggestCategories("sicaklk"), std::vector<std::string>{"Sıcaklık"});
+}
+
+}  // namespace
+}  // namespace tevrimo
