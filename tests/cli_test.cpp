@@ -2,8 +2,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,15 +21,20 @@ struct Result {
     int status;
 };
 
-// Runs the program through the shell; `input` goes to its standard input.
+std::string TempFile(const std::string& content) {
+    std::string path = ::testing::TempDir() + "/cli_test_XXXXXX";
+    close(mkstemp(path.data()));
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+// Runs the program with `args` in bash syntax; `input` goes to its standard input.
 Result RunCli(const std::string& args, const std::string& input = "") {
-    // Tests run in parallel: each run has its own input file.
-    std::string inputFile = ::testing::TempDir() + "/cli_input_XXXXXX";
-    const int fd = mkstemp(inputFile.data());
-    close(fd);
-    std::ofstream(inputFile, std::ios::binary) << input;
-    const std::string command = std::string(TEVRIMO_CLI) + " " + args + " < " + inputFile + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
+    // Tests run in parallel: each run has its own files.
+    const std::string inputFile = TempFile(input);
+    const std::string script =
+        TempFile(std::string(TEVRIMO_CLI) + " " + args + " < " + inputFile + " 2>&1\n");
+    FILE* pipe = popen(("bash " + script).c_str(), "r");
     Result r{"", -1};
     char buffer[4096];
     std::size_t n;
@@ -34,6 +42,7 @@ Result RunCli(const std::string& args, const std::string& input = "") {
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::remove(inputFile.c_str());
+    std::remove(script.c_str());
     return r;
 }
 
@@ -139,8 +148,97 @@ TEST(Cli, HelpVersionCategoriesUnits) {
     const Result c = RunCli("categories");
     EXPECT_EQ(c.out.substr(0, 17), "0\tlength\tUzunluk\n");
     EXPECT_NE(c.out.find("12\tvacuum\tVakum\n"), std::string::npos);
-    EXPECT_EQ(RunCli("units data").out,
-              "0\tbit\n1\tByte\n2\tkByte\n3\tMByte\n4\tGByte\n5\tTByte\n");
+    EXPECT_EQ(RunCli("units time").out,
+              "0\tsecond\ts,sec,secs,seconds\n1\tday\td,days\n2\thour\th,hr,hrs,hours\n"
+              "3\tminute\tmin,mins,minutes\n4\tyear\tyr,yrs,a,years\n");
+}
+
+// What scripts rely on: names people type, strict numbers, formats, "--", exit codes.
+TEST(Cli, ScriptableEdges) {
+    const struct {
+        const char* args;
+        const char* input;
+        const char* out;  // standard output and error together
+        int status;
+    } cases[] = {
+        {"convert length ft 1 --to m", "", "0.3048\n", 0},
+        {"convert length feet 2 --to millimeter", "", "609.6\n", 0},
+        {"convert temperature degC 100 --to °F", "", "212\n", 0},
+        {"convert pressure psi 1 --to kPa", "", "6.89474\n", 0},
+        {"convert length foot -- -5 --to inch", "", "tevrimo-cli: unexpected argument '--to'\n", 2},
+        {"convert length foot --to inch -- -5", "", "-60\n", 0},
+        {"convert length fot 1", "",
+         "tevrimo-cli: unknown unit 'fot' in category 'length'; did you mean 'foot'?\n", 2},
+        {"convert lenght foot 1", "",
+         "tevrimo-cli: unknown category 'lenght'; did you mean 'length'?\n", 2},
+        {"convert pressure mPa 1", "",
+         "tevrimo-cli: unknown unit 'mPa' in category 'pressure'; did you mean 'MPa', 'kPa' or "
+         "'hPa'?\n",
+         2},
+        {"convert length foot abc --strict", "", "tevrimo-cli: invalid number 'abc'\n", 2},
+        {"convert length foot ' 1.5 ' --strict --to inch", "", "18\n", 0},
+        {"convert length foot abc --to meter", "", "0\n",
+         0},  // without --strict, as the page reads it
+        {"convert length foot --to meter --strict", "1\r\nabc\r\n\r\n2\n",
+         "0.3048\ntevrimo-cli: line 2: invalid number 'abc'\n\n"
+         "tevrimo-cli: line 3: invalid number ''\n\n0.6096\n",
+         1},
+        {"convert volume 2 1 --to 0 --format json", "",
+         "{\"category\":\"volume\",\"unit\":\"cm³ (=ml)\",\"value\":\"1\",\"results\":"
+         "{\"m³\":\"1E-006\"}}\n",
+         0},
+        {"convert length 0 --to 1 --format json --strict", "\"x\\\n",
+         "tevrimo-cli: line 1: invalid number '\"x\\\\'\n{\"category\":\"length\",\"unit\":"
+         "\"meter\",\"value\":\"\\\"x\\\\\",\"error\":\"invalid number\"}\n",
+         1},
+        {"convert temperature 1 --format csv --header", "100\n",
+         "kelvin,celcius,fahrenheit,rankine,réaumur\r\n373.15,100,212,671.67,80\r\n", 0},
+        {"convert length 0 --to 0 --format csv", "1,5\n", "\"1,5\"\r\n", 0},
+        {"units data --format csv --header", "",
+         "row,caption,aliases\r\n0,bit,\"b,bits\"\r\n1,Byte,\"B,byte,bytes,octet,octets\"\r\n"
+         "2,kByte,\"kB,KB,KiB,kilobyte,kilobytes,kibibyte,kibibytes\"\r\n"
+         "3,MByte,\"MB,MiB,megabyte,megabytes,mebibyte,mebibytes\"\r\n"
+         "4,GByte,\"GB,GiB,gigabyte,gigabytes,gibibyte,gibibytes\"\r\n"
+         "5,TByte,\"TB,TiB,terabyte,terabytes,tebibyte,tebibytes\"\r\n",
+         0},
+        {"units $'\\e]2;X\\a'", "", "tevrimo-cli: unknown category '\\x1B]2;X\\x07'\n", 2},
+        {"units length --lang $'en\\n'", "",
+         "tevrimo-cli: unknown language 'en\\n' (use tr, en, de or fr)\n", 2},
+        {"convert length foot 1 --format xml", "",
+         "tevrimo-cli: unknown format 'xml' (use tsv, csv or json)\n", 2},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.out, c.out) << c.args;
+        EXPECT_EQ(r.status, c.status) << c.args;
+    }
+}
+
+// The help and the manual list every named key the replay parser takes.
+TEST(ReplayTokens, HelpAndManualListThem) {
+    std::ifstream in(TEVRIMO_MANUAL);
+    const std::string manual((std::istreambuf_iterator<char>(in)), {});
+    const std::string help = ReplayTokenHelp();
+    std::istringstream words(help.substr(0, help.find("vk:N")));
+    const auto listed = [&manual](const std::string& w) {
+        for (std::size_t at = manual.find(w); at != std::string::npos;
+             at = manual.find(w, at + 1)) {
+            const char before = at == 0 ? ' ' : manual[at - 1];
+            const char after = at + w.size() < manual.size() ? manual[at + w.size()] : ' ';
+            if (std::isspace(static_cast<unsigned char>(before)) && !std::isalnum(after))
+                return true;
+        }
+        return false;
+    };
+    std::string word;
+    int named = 0;
+    while (words >> word) {
+        if (word.find('-') != std::string::npos || word == "keys") continue;  // 0-9 and the like
+        EXPECT_TRUE(ParseReplayToken(word).has_value()) << word;
+        EXPECT_TRUE(listed(word)) << word;
+        ++named;
+    }
+    EXPECT_GT(named, 25);
 }
 
 TEST(ReplayTokens, NamesAndCodes) {

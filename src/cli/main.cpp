@@ -1,6 +1,5 @@
 // tevrimo-cli: the converter's pages on the command line.
-#include <unistd.h>
-
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -9,48 +8,90 @@
 #include <vector>
 
 #include "categories.h"
+#include "output.h"
 #include "page_session.h"
 #include "pumpdown.h"
+#include "records.h"
 #include "replay_tokens.h"
+#include "unit_names.h"
 
 #ifndef TEVRIMO_VERSION
 #define TEVRIMO_VERSION "1.0.0"
 #endif
 
-namespace tevrimo {
+namespace tevrimo::cli {
 namespace {
 
 constexpr const char* kProgram = "tevrimo-cli";
+constexpr std::size_t kMaxLineLength = 1 << 20;  // longer input lines are not values
 
-constexpr const char* kUsage =
-    "Usage: tevrimo-cli COMMAND [ARGUMENTS]\n"
-    "Converts physical units the way the Tevrimo pages do: six significant digits.\n"
-    "\n"
-    "Commands:\n"
-    "  categories                      list the categories in tab order\n"
-    "  units CATEGORY [--lang L]       list the units of a category (row, caption)\n"
-    "  convert CATEGORY UNIT [VALUE] [--lang L] [--to UNIT]\n"
-    "                                  convert VALUE typed in UNIT into every unit of the\n"
-    "                                  category; without VALUE, convert each line of\n"
-    "                                  standard input\n"
-    "  replay CATEGORY [--lang L] [--captions] TOKEN...\n"
-    "                                  play keys and clicks on a fresh page and print its\n"
-    "                                  fourteen value boxes\n"
-    "  pumpdown [--capacity L/MIN] [--time MIN] [--volume LITRES] [--pressure MBAR]\n"
-    "                                  give three, get the fourth\n"
-    "\n"
-    "CATEGORY: length area volume mass force pressure temperature time speed density\n"
-    "          energy data vacuum, a tab index 0..12, or the Turkish tab caption.\n"
-    "UNIT:     a row number 0..13, or a unit caption in any language.\n"
-    "L:        tr, en, de or fr (default en).\n"
-    "TOKEN:    0-9 num0-num9 add sub mul div decimal minus plus period comma slash\n"
-    "          backslash enter esc back up down left right home end tab shift+tab f1-f24\n"
-    "          space del a-z ctrl+c ctrl+v vk:0xNN focus:R button:R flag:K lang:L\n"
-    "          background\n"
-    "\n"
-    "Options:\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+// `text` folded into lines of at most 80 columns, each after the first indented to the
+// column where `label` ends.
+std::string Wrapped(std::string_view label, std::string_view text) {
+    constexpr std::size_t kWidth = 80;
+    std::string out(label);
+    std::size_t column = label.size();
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+        if (column > label.size() && column + 1 + word.size() > kWidth) {
+            out += "\n" + std::string(label.size(), ' ');
+            column = label.size();
+        } else if (column > label.size()) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+    }
+    return out + "\n";
+}
+
+std::string Usage() {
+    std::string categories;
+    for (int i = 0; i < kCategoryCount; ++i) categories.append(CategoryKey(i)).append(" ");
+    return "Usage: tevrimo-cli COMMAND [ARGUMENTS]\n"
+           "Converts physical units the way the Tevrimo pages do: six significant digits.\n"
+           "\n"
+           "Commands:\n"
+           "  categories [--format F] [--header]\n"
+           "                                  list the categories in tab order\n"
+           "  units CATEGORY [--lang L] [--format F] [--header]\n"
+           "                                  list the units of a category: row, caption and\n"
+           "                                  the other names it answers to\n"
+           "  convert CATEGORY UNIT [VALUE] [--lang L] [--to UNIT] [--strict] [--format F]\n"
+           "          [--header]\n"
+           "                                  convert VALUE typed in UNIT into every unit of the\n"
+           "                                  category; without VALUE, convert each line of\n"
+           "                                  standard input, one output line per input line\n"
+           "  replay CATEGORY [--lang L] [--captions] TOKEN...\n"
+           "                                  play keys and clicks on a fresh page and print its\n"
+           "                                  fourteen value boxes\n"
+           "  pumpdown [--capacity L/MIN] [--time MIN] [--volume LITRES] [--pressure MBAR]\n"
+           "                                  give three, get the fourth\n"
+           "\n" +
+           Wrapped("CATEGORY: ",
+                   categories + "(or a tab index 0..12, or the Turkish tab caption)") +
+           "UNIT:     a row number 0..13, a unit caption in any language, or a symbol or\n"
+           "          English name ('units CATEGORY' lists them).\n"
+           "VALUE:    read as the pages read it: '.' is the decimal point, text after the\n"
+           "          number is ignored, no number reads as 0. Put '--' before a negative\n"
+           "          value that could look like an option.\n"
+           "L:        tr, en, de or fr (default en).\n"
+           "F:        tsv (default), csv or json (JSON Lines when streaming).\n" +
+           Wrapped("TOKEN:    ", ReplayTokenHelp()) +
+           "\n"
+           "Options:\n"
+           "  --strict   a VALUE or input line that is not entirely a number is an error\n"
+           "  --header   a first line naming the columns (tsv and csv)\n"
+           "  --         end of the options: what follows is taken as it stands\n"
+           "  --help     show this help and exit\n"
+           "  --version  show the version and exit\n"
+           "\n"
+           "Exit status: 0 on success, 1 when an input line or a read or write failed, 2 for\n"
+           "bad usage.\n";
+}
 
 struct UsageError {
     std::string message;
@@ -60,49 +101,12 @@ struct UsageError {
     throw UsageError{message};
 }
 
-// Output through one large buffer: streaming writes millions of short lines.
-class Output {
-  public:
-    ~Output() { Flush(); }
-    void Write(std::string_view text) {
-        if (m_size + text.size() > sizeof m_buffer) {
-            Flush();
-            if (text.size() > sizeof m_buffer) {
-                WriteAll(text.data(), text.size());
-                return;
-            }
-        }
-        std::memcpy(m_buffer + m_size, text.data(), text.size());
-        m_size += text.size();
-    }
-    void Put(char c) {
-        if (m_size == sizeof m_buffer) Flush();
-        m_buffer[m_size++] = c;
-    }
-    void Flush() {
-        WriteAll(m_buffer, m_size);
-        m_size = 0;
-    }
-
-  private:
-    static void WriteAll(const char* data, std::size_t size) {
-        while (size > 0) {
-            const ssize_t n = ::write(STDOUT_FILENO, data, size);
-            if (n <= 0) return;  // a closed pipe ends the output quietly
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
-    }
-    char m_buffer[1 << 16];
-    std::size_t m_size = 0;
-};
-
 // Arguments split into options and positional words. Only the named options are
-// options: "-", "-5" and the like stay positional.
+// options: "-", "-5" and the like stay positional, and "--" ends the options.
 struct Arguments {
     std::vector<std::string_view> words;
-    std::optional<std::string_view> lang, to, capacity, time, volume, pressure;
-    bool captions = false;
+    std::optional<std::string_view> lang, to, format, capacity, time, volume, pressure;
+    bool captions = false, strict = false, header = false;
 };
 
 Arguments SplitArguments(int argc, char** argv, int first,
@@ -116,14 +120,14 @@ Arguments SplitArguments(int argc, char** argv, int first,
     };
     bool optionsEnded = false;
     for (int i = first; i < argc; ++i) {
-        std::string_view arg = argv[i];
+        const std::string_view arg = argv[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (optionsEnded || arg.size() < 3 || arg.substr(0, 2) != "--" ||
             (arg[2] >= '0' && arg[2] <= '9') || arg[2] == '.') {
             a.words.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
             continue;
         }
         std::string_view name = arg;
@@ -132,10 +136,14 @@ Arguments SplitArguments(int argc, char** argv, int first,
             name = arg.substr(0, eq);
             inlineValue = arg.substr(eq + 1);
         }
-        if (!allowedOption(name)) Fail("unknown option '" + std::string(name) + "'");
-        if (name == "--captions") {
-            if (inlineValue) Fail("option '--captions' takes no value");
-            a.captions = true;
+        if (!allowedOption(name)) Fail("unknown option " + Quoted(name));
+        bool* flag = name == "--captions" ? &a.captions
+                     : name == "--strict" ? &a.strict
+                     : name == "--header" ? &a.header
+                                          : nullptr;
+        if (flag) {
+            if (inlineValue) Fail("option " + Quoted(name) + " takes no value");
+            *flag = true;
             continue;
         }
         std::string_view value;
@@ -144,10 +152,11 @@ Arguments SplitArguments(int argc, char** argv, int first,
         } else if (i + 1 < argc) {
             value = argv[++i];
         } else {
-            Fail("option '" + std::string(name) + "' needs a value");
+            Fail("option " + Quoted(name) + " needs a value");
         }
         if (name == "--lang") a.lang = value;
         if (name == "--to") a.to = value;
+        if (name == "--format") a.format = value;
         if (name == "--capacity") a.capacity = value;
         if (name == "--time") a.time = value;
         if (name == "--volume") a.volume = value;
@@ -156,212 +165,358 @@ Arguments SplitArguments(int argc, char** argv, int first,
     return a;
 }
 
+void NoMoreWords(const Arguments& args, std::size_t count) {
+    if (args.words.size() > count) Fail("unexpected argument " + Quoted(args.words[count]));
+}
+
+std::string DidYouMean(const std::vector<std::string>& names) {
+    if (names.empty()) return {};
+    std::string out = "; did you mean ";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) out += i + 1 == names.size() ? " or " : ", ";
+        out += Quoted(names[i]);
+    }
+    return out + "?";
+}
+
 const CategoryTable& RequireCategory(std::string_view name) {
     const CategoryTable* table = FindCategory(name);
-    if (!table) Fail("unknown category '" + std::string(name) + "'");
+    if (!table) Fail("unknown category " + Quoted(name) + DidYouMean(SuggestCategories(name)));
     return *table;
 }
 
 int RequireLanguage(const std::optional<std::string_view>& lang) {
     if (!lang) return kEnglish;
     const auto l = ParseLanguage(*lang, false);
-    if (!l) Fail("unknown language '" + std::string(*lang) + "' (use tr, en, de or fr)");
+    if (!l) Fail("unknown language " + Quoted(*lang) + " (use tr, en, de or fr)");
     return *l;
+}
+
+Format RequireFormat(const std::optional<std::string_view>& format) {
+    if (!format) return Format::kTsv;
+    const auto f = ParseFormat(*format);
+    if (!f) Fail("unknown format " + Quoted(*format) + " (use tsv, csv or json)");
+    return *f;
 }
 
 bool IsUnitRow(const CategoryTable& table, int row) {
     return row < table.rowCount && table.rows[static_cast<std::size_t>(row)].HasUnit();
 }
 
-// A row number, or a caption in the chosen language first, then in any language.
 int RequireUnit(const CategoryTable& table, std::string_view name, int language) {
-    int row = -1;
-    if (!name.empty() && name.size() <= 2 && name.find_first_not_of("0123456789") == name.npos) {
-        row = std::stoi(std::string(name));
-        if (row >= kRowCount) row = -1;
-    }
-    const int order[] = {language, kEnglish, kTurkish, kGerman, kFrench};
-    for (int l : order) {
-        for (int r = 0; r < kRowCount && row < 0; ++r) {
-            if (IsUnitRow(table, r) && SameCaption(table.Caption(r, l), name)) row = r;
-        }
-    }
+    const int row = FindUnit(table, name, language);
     if (row < 0) {
-        Fail("unknown unit '" + std::string(name) + "' in category '" + std::string(table.key) +
-             "'");
+        Fail("unknown unit " + Quoted(name) + " in category " + Quoted(table.key) +
+             DidYouMean(SuggestUnits(table, name, language)));
     }
     if (!IsUnitRow(table, row)) {
-        Fail("row " + std::to_string(row) + " of category '" + std::string(table.key) +
-             "' has no unit");
+        Fail("row " + std::to_string(row) + " of category " + Quoted(table.key) + " has no unit");
     }
     return row;
 }
 
 int Categories(const Arguments& args) {
-    if (!args.words.empty()) Fail("unexpected argument '" + std::string(args.words[0]) + "'");
+    NoMoreWords(args, 0);
+    const Format format = RequireFormat(args.format);
     Output out;
-    for (int i = 0; i < kCategoryCount; ++i) {
-        const CategoryTable& t = Category(i);
-        out.Write(std::to_string(i));
-        out.Put('\t');
-        out.Write(t.key);
-        out.Put('\t');
-        out.Write(t.tabCaption);
-        out.Put('\n');
+    if (format == Format::kJson) {
+        out.Write("{\"categories\":[");
+        for (int i = 0; i < kCategoryCount; ++i) {
+            out.Write(i == 0 ? "{\"index\":" : ",{\"index\":");
+            out.Write(std::to_string(i));
+            out.Write(",\"key\":");
+            WriteJsonString(out, CategoryKey(i));
+            out.Write(",\"caption\":");
+            WriteJsonString(out, CategoryTabCaption(i));
+            out.Put('}');
+        }
+        out.Write("]}\n");
+    } else {
+        RecordWriter record(out, format);
+        if (args.header) {
+            for (std::string_view h : {"index", "key", "caption"}) record.Field(h);
+            record.End();
+        }
+        for (int i = 0; i < kCategoryCount; ++i) {
+            record.Field(std::to_string(i));
+            record.Field(CategoryKey(i));
+            record.Field(CategoryTabCaption(i));
+            record.End();
+        }
     }
+    out.Flush();
     return 0;
 }
 
 int Units(const Arguments& args) {
     if (args.words.empty()) Fail("missing CATEGORY");
-    if (args.words.size() > 1) Fail("unexpected argument '" + std::string(args.words[1]) + "'");
+    NoMoreWords(args, 1);
     const CategoryTable& table = RequireCategory(args.words[0]);
     const int language = RequireLanguage(args.lang);
+    const Format format = RequireFormat(args.format);
     Output out;
-    for (int r = 0; r < kRowCount; ++r) {
-        if (!IsUnitRow(table, r)) continue;
-        out.Write(std::to_string(r));
-        out.Put('\t');
-        out.Write(table.Caption(r, language));
-        out.Put('\n');
+    if (format == Format::kJson) {
+        out.Write("{\"category\":");
+        WriteJsonString(out, table.key);
+        out.Write(",\"units\":[");
+        bool first = true;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!IsUnitRow(table, r)) continue;
+            out.Write(first ? "{\"row\":" : ",{\"row\":");
+            first = false;
+            out.Write(std::to_string(r));
+            out.Write(",\"caption\":");
+            WriteJsonString(out, table.Caption(r, language));
+            out.Write(",\"aliases\":[");
+            bool firstAlias = true;
+            for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+                if (!firstAlias) out.Put(',');
+                firstAlias = false;
+                WriteJsonString(out, a.text);
+            }
+            out.Write("]}");
+        }
+        out.Write("]}\n");
+    } else {
+        RecordWriter record(out, format);
+        if (args.header) {
+            for (std::string_view h : {"row", "caption", "aliases"}) record.Field(h);
+            record.End();
+        }
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!IsUnitRow(table, r)) continue;
+            std::string aliases;
+            for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+                if (!aliases.empty()) aliases += ',';
+                aliases += a.text;
+            }
+            record.Field(std::to_string(r));
+            record.Field(table.Caption(r, language));
+            record.Field(aliases);
+            record.End();
+        }
     }
+    out.Flush();
     return 0;
 }
 
-// Converts entries typed into one source row.
+// Converts entries typed into one source row and writes the results in one format.
 class Converter {
   public:
-    Converter(const CategoryTable& table, int source, std::optional<int> target)
-        : m_table(table), m_source(source), m_target(target) {}
+    Converter(const CategoryTable& table, int source, std::optional<int> target, int language,
+              Format format, Output& out)
+        : m_table(table),
+          m_source(source),
+          m_target(target),
+          m_language(language),
+          m_format(format),
+          m_out(out) {}
 
-    // Writes the texts for `entry`: the target's text, or every unit row's text
-    // joined by TAB (with the captions when `withCaptions`).
-    void Convert(std::string_view entry, Output& out, int language, bool withCaptions) {
-        if (m_table.tabIndex == kVacuumTab) {
-            ConvertOnPage(entry, out, language, withCaptions);
+    // One value given on the command line: a line per unit ("caption TAB text"), or
+    // the target's text alone.
+    void ConvertOne(std::string_view entry, bool header) {
+        if (m_format == Format::kJson) {
+            WriteJson(entry, Compute(entry));
             return;
         }
+        RecordWriter record(m_out, m_format);
+        const Texts texts = Compute(entry);
         if (m_target) {
+            if (header) Header(record);
+            record.Field(texts[static_cast<std::size_t>(*m_target)]);
+            record.End();
+            return;
+        }
+        if (header) {
+            record.Field("unit");
+            record.Field("value");
+            record.End();
+        }
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!IsUnitRow(m_table, r)) continue;
+            record.Field(m_table.Caption(r, m_language));
+            record.Field(texts[static_cast<std::size_t>(r)]);
+            record.End();
+        }
+    }
+
+    // One line of standard input: the texts of every unit joined on one line, or the
+    // target's text alone.
+    void ConvertLine(std::string_view entry) {
+        if (m_format == Format::kJson) {
+            WriteJson(entry, Compute(entry));
+            return;
+        }
+        if (m_target && m_format == Format::kTsv && m_table.tabIndex != kVacuumTab) {
+            // The fast path of a long stream: one pair rule, no page.
             const PairRule& rule = m_table.Pair(m_source, *m_target);
             switch (rule.kind) {
-                case PairRule::Kind::kEntry: out.Write(entry); break;
+                case PairRule::Kind::kEntry: m_out.Write(entry); break;
                 case PairRule::Kind::kSteps: {
                     char buffer[kFormatBufferSize];
-                    out.Write({buffer, FormatNumber(rule.Apply(ParseNumber(entry)), buffer)});
+                    m_out.Write({buffer, FormatNumber(rule.Apply(ParseNumber(entry)), buffer)});
                     break;
                 }
                 case PairRule::Kind::kClear:
                 case PairRule::Kind::kSkip: break;
             }
-            out.Put('\n');
+            m_out.Put('\n');
             return;
         }
-        m_table.Refresh(entry, ParseNumber(entry), m_source, m_writes);
-        std::array<std::string_view, kRowCount> texts{};
-        for (const RowWrites::Write& w : m_writes) {
-            texts[static_cast<std::size_t>(w.boxId - kFirstBoxId)] = w.text;
+        RecordWriter record(m_out, m_format);
+        const Texts texts = Compute(entry);
+        for (int r = 0; r < kRowCount; ++r) {
+            if (m_target ? r == *m_target : IsUnitRow(m_table, r)) {
+                record.Field(texts[static_cast<std::size_t>(r)]);
+            }
         }
-        WriteRows(texts, out, language, withCaptions);
+        record.End();
+    }
+
+    // An input line that gives no value: an empty line (TSV, CSV), or an object that
+    // says why (JSON).
+    void Failed(std::string_view entry, std::string_view error) {
+        if (m_format != Format::kJson) {
+            RecordWriter(m_out, m_format).End();
+            return;
+        }
+        WriteJsonHead(entry);
+        m_out.Write(",\"error\":");
+        WriteJsonString(m_out, error);
+        m_out.Write("}\n");
+    }
+
+    // The names of the columns ConvertLine writes.
+    void WriteStreamHeader() {
+        if (m_format == Format::kJson) return;
+        RecordWriter record(m_out, m_format);
+        Header(record);
     }
 
   private:
-    void WriteRows(const std::array<std::string_view, kRowCount>& texts, Output& out, int language,
-                   bool withCaptions) {
-        bool first = true;
+    using Texts = std::array<std::string_view, kRowCount>;
+
+    void Header(RecordWriter& record) {
         for (int r = 0; r < kRowCount; ++r) {
-            if (!IsUnitRow(m_table, r)) continue;
-            if (withCaptions) {
-                out.Write(m_table.Caption(r, language));
-                out.Put('\t');
-                out.Write(texts[static_cast<std::size_t>(r)]);
-                out.Put('\n');
-            } else {
-                if (!first) out.Put('\t');
-                out.Write(texts[static_cast<std::size_t>(r)]);
+            if (m_target ? r == *m_target : IsUnitRow(m_table, r)) {
+                record.Field(m_table.Caption(r, m_language));
             }
-            first = false;
         }
-        if (!withCaptions) out.Put('\n');
+        record.End();
     }
 
-    // The vacuum page also computes; each entry goes to a fresh page.
-    void ConvertOnPage(std::string_view entry, Output& out, int language, bool withCaptions) {
-        PageSession session(m_table);
-        session.ClickBox(m_source);
-        session.Page().ShowEntry(entry);
-        const MemoryWindow& window = session.Window();
-        if (m_target) {
-            out.Write(window.Text(*m_target));
-            out.Put('\n');
-            return;
+    // The text of every row for `entry` typed into the source row, as the page shows
+    // them. Views into this object, valid until the next call.
+    Texts Compute(std::string_view entry) {
+        Texts texts{};
+        if (m_table.tabIndex == kVacuumTab) {
+            // The vacuum page also computes; each entry goes to a fresh page.
+            m_session.emplace(m_table);
+            m_session->ClickBox(m_source);
+            m_session->Page().ShowEntry(entry);
+            for (int r = 0; r < kRowCount; ++r) {
+                texts[static_cast<std::size_t>(r)] = m_session->Window().Text(r);
+            }
+            return texts;
         }
-        std::array<std::string_view, kRowCount> texts{};
-        for (int r = 0; r < kRowCount; ++r) texts[static_cast<std::size_t>(r)] = window.Text(r);
-        WriteRows(texts, out, language, withCaptions);
+        m_table.Refresh(entry, ParseNumber(entry), m_source, m_writes);
+        for (const RowWrites::Write& w : m_writes) {
+            texts[static_cast<std::size_t>(BoxRow(w.boxId))] = w.text;
+        }
+        return texts;
+    }
+
+    void WriteJsonHead(std::string_view entry) {
+        m_out.Write("{\"category\":");
+        WriteJsonString(m_out, m_table.key);
+        m_out.Write(",\"unit\":");
+        WriteJsonString(m_out, m_table.Caption(m_source, m_language));
+        m_out.Write(",\"value\":");
+        WriteJsonString(m_out, entry);
+    }
+
+    void WriteJson(std::string_view entry, const Texts& texts) {
+        WriteJsonHead(entry);
+        m_out.Write(",\"results\":{");
+        bool first = true;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (m_target ? r != *m_target : !IsUnitRow(m_table, r)) continue;
+            if (!first) m_out.Put(',');
+            first = false;
+            WriteJsonString(m_out, m_table.Caption(r, m_language));
+            m_out.Put(':');
+            WriteJsonString(m_out, texts[static_cast<std::size_t>(r)]);
+        }
+        m_out.Write("}}\n");
     }
 
     const CategoryTable& m_table;
     int m_source;
     std::optional<int> m_target;
+    int m_language;
+    Format m_format;
+    Output& m_out;
     RowWrites m_writes;
+    std::optional<PageSession> m_session;
 };
 
-// Feeds each line of standard input to `converter`. CR-LF line ends are line ends; a
-// last line without a newline still counts.
-void ConvertStream(Converter& converter, Output& out, int language) {
-    static char chunk[1 << 16];
-    std::string carry;
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        const char* p = chunk;
-        const char* end = chunk + n;
-        while (p < end) {
-            const char* nl =
-                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            if (!nl) {
-                carry.append(p, end);
-                break;
-            }
-            std::string_view line;
-            if (carry.empty()) {
-                line = std::string_view(p, static_cast<std::size_t>(nl - p));
-            } else {
-                carry.append(p, nl);
-                line = carry;
-            }
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            converter.Convert(line, out, language, false);
-            carry.clear();
-            p = nl + 1;
+// Whether `entry` is a number and nothing else, blanks around it allowed.
+bool IsWholeNumber(std::string_view entry) {
+    double value;
+    return ParseWholeNumber(entry, value);
+}
+
+// Converts every line of standard input. Returns the exit status: 1 when a line was
+// refused (too long, or not a number under --strict).
+int ConvertStream(Converter& converter, Output& out, bool strict) {
+    LineReader reader(out, kMaxLineLength);
+    int status = 0;
+    std::string_view line;
+    for (std::size_t number = 1;; ++number) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::kEnd) break;
+        if (result == LineReader::Result::kTooLong) {
+            out.Flush();  // the message comes after the lines before it
+            std::fprintf(stderr, "%s: line %zu: longer than %zu bytes, not converted\n", kProgram,
+                         number, kMaxLineLength);
+            converter.Failed({}, "line too long");
+            status = 1;
+        } else if (strict && !IsWholeNumber(line)) {
+            out.Flush();
+            std::fprintf(stderr, "%s: line %zu: invalid number %s\n", kProgram, number,
+                         Quoted(line).c_str());
+            converter.Failed(line, "invalid number");
+            status = 1;
+        } else {
+            converter.ConvertLine(line);
         }
-        if (carry.capacity() > (1u << 20) && carry.empty()) std::string().swap(carry);
     }
-    if (!carry.empty()) {
-        std::string_view line = carry;
-        if (line.back() == '\r') line.remove_suffix(1);
-        converter.Convert(line, out, language, false);
-    }
+    return status;
 }
 
 int Convert(const Arguments& args) {
     if (args.words.empty()) Fail("missing CATEGORY");
     const CategoryTable& table = RequireCategory(args.words[0]);
     const int language = RequireLanguage(args.lang);
+    const Format format = RequireFormat(args.format);
     if (args.words.size() < 2) Fail("missing UNIT");
-    if (args.words.size() > 3) Fail("unexpected argument '" + std::string(args.words[3]) + "'");
+    NoMoreWords(args, 3);
     const int source = RequireUnit(table, args.words[1], language);
     std::optional<int> target;
     if (args.to) target = RequireUnit(table, *args.to, language);
-    Converter converter(table, source, target);
     Output out;
+    Converter converter(table, source, target, language, format, out);
+    int status = 0;
     if (args.words.size() == 3) {
-        converter.Convert(args.words[2], out, language, true);
+        const std::string_view value = args.words[2];
+        if (args.strict && !IsWholeNumber(value)) Fail("invalid number " + Quoted(value));
+        converter.ConvertOne(value, args.header);
     } else {
-        ConvertStream(converter, out, language);
+        if (args.header) converter.WriteStreamHeader();
+        status = ConvertStream(converter, out, args.strict);
     }
-    return 0;
+    out.Flush();
+    return status;
 }
 
 int Replay(const Arguments& args) {
@@ -370,13 +525,13 @@ int Replay(const Arguments& args) {
     std::vector<PageAction> actions;
     for (std::size_t i = 1; i < args.words.size(); ++i) {
         const auto action = ParseReplayToken(args.words[i]);
-        if (!action) Fail("unknown token '" + std::string(args.words[i]) + "'");
+        if (!action) Fail("unknown token " + Quoted(args.words[i]));
         actions.push_back(*action);
     }
     std::optional<int> language;
     if (args.lang) {
         language = ParseLanguage(*args.lang, true);
-        if (!language) Fail("unknown language '" + std::string(*args.lang) + "'");
+        if (!language) Fail("unknown language " + Quoted(*args.lang));
     }
 
     PageSession session(table);
@@ -399,11 +554,12 @@ int Replay(const Arguments& args) {
             out.Put('\n');
         }
     }
+    out.Flush();
     return 0;
 }
 
 int PumpDown(const Arguments& args) {
-    if (!args.words.empty()) Fail("unexpected argument '" + std::string(args.words[0]) + "'");
+    NoMoreWords(args, 0);
     const int language = RequireLanguage(args.lang);
     const int given = !!args.capacity + !!args.time + !!args.volume + !!args.pressure;
     if (given != 3) {
@@ -413,63 +569,78 @@ int PumpDown(const Arguments& args) {
     const auto value = [](const std::optional<std::string_view>& v) {
         return v ? ParseNumber(*v) : 0.0;
     };
-    const double s = value(args.capacity), t = value(args.time), v = value(args.volume),
-                 p = value(args.pressure);
     using pumpdown::Quantity;
     const Quantity computed = !args.capacity ? Quantity::kCapacity
                               : !args.time   ? Quantity::kTime
                               : !args.volume ? Quantity::kVolume
                                              : Quantity::kPressure;
-    const pumpdown::Values values = pumpdown::Compute(computed, {s, t, v, p});
+    const pumpdown::Values values = pumpdown::Compute(
+        computed,
+        {value(args.capacity), value(args.time), value(args.volume), value(args.pressure)});
     const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
     const CategoryTable& table = Category(kVacuumTab);
     Output out;
-    for (const auto& [row, value] :
+    for (const auto& [row, v] :
          {std::pair{rows.first, values.first}, {rows.second, values.second}}) {
         out.Write(table.Caption(row, language));
         out.Put('\t');
-        out.Write(FormatNumber(value));
+        out.Write(FormatNumber(v));
         out.Put('\n');
     }
+    out.Flush();
+    return 0;
+}
+
+int Print(std::string_view text) {
+    Output out;
+    out.Write(text);
+    out.Flush();
     return 0;
 }
 
 int Run(int argc, char** argv) {
     if (argc < 2) Fail("missing COMMAND (try 'tevrimo-cli --help')");
     const std::string_view command = argv[1];
-    if (command == "--help" || command == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
+    if (command == "--help" || command == "-h") return Print(Usage());
+    if (command == "--version") return Print(std::string(kProgram) + " " TEVRIMO_VERSION "\n");
+    for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+        if (std::string_view(argv[i]) == "--help") return Print(Usage());
     }
-    if (command == "--version") {
-        std::printf("tevrimo-cli %s\n", TEVRIMO_VERSION);
-        return 0;
+    if (command == "categories") {
+        return Categories(SplitArguments(argc, argv, 2, {"--format", "--header"}));
     }
-    for (int i = 2; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
+    if (command == "units") {
+        return Units(SplitArguments(argc, argv, 2, {"--lang", "--format", "--header"}));
     }
-    if (command == "categories") return Categories(SplitArguments(argc, argv, 2, {}));
-    if (command == "units") return Units(SplitArguments(argc, argv, 2, {"--lang"}));
-    if (command == "convert") return Convert(SplitArguments(argc, argv, 2, {"--lang", "--to"}));
+    if (command == "convert") {
+        return Convert(
+            SplitArguments(argc, argv, 2, {"--lang", "--to", "--strict", "--format", "--header"}));
+    }
     if (command == "replay") return Replay(SplitArguments(argc, argv, 2, {"--lang", "--captions"}));
     if (command == "pumpdown") {
         return PumpDown(SplitArguments(
             argc, argv, 2, {"--lang", "--capacity", "--time", "--volume", "--pressure"}));
     }
-    Fail("unknown command '" + std::string(command) + "' (try 'tevrimo-cli --help')");
+    Fail("unknown command " + Quoted(command) + " (try 'tevrimo-cli --help')");
 }
 
 }  // namespace
-}  // namespace tevrimo
+}  // namespace tevrimo::cli
 
 int main(int argc, char** argv) {
+    using namespace tevrimo::cli;
     try {
-        return tevrimo::Run(argc, argv);
-    } catch (const tevrimo::UsageError& e) {
-        std::fprintf(stderr, "%s: %s\n", tevrimo::kProgram, e.message.c_str());
+        return Run(argc, argv);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, e.message.c_str());
         return 2;
+    } catch (const WriteFailed& e) {
+        std::fprintf(stderr, "%s: cannot write to standard output: %s\n", kProgram,
+                     std::strerror(e.error));
+        return 1;
+    } catch (const ReadFailed& e) {
+        std::fprintf(stderr, "%s: cannot read standard input: %s\n", kProgram,
+                     std::strerror(e.error));
+        return 1;
     }
 }

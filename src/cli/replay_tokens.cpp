@@ -75,6 +75,16 @@ std::optional<int> RowArgument(std::string_view token, std::string_view prefix, 
 
 }  // namespace
 
+std::string ReplayTokenHelp() {
+    std::string keys;
+    for (const NamedKey& k : kNamedKeys) keys.append(k.name).append(" ");
+    return "keys 0-9 a-z num0-num9 f1-f24 " + keys +
+           "vk:N (a key code, decimal or 0xNN), each with any of the prefixes shift+ ctrl+ "
+           "alt+ (alt+ keys go to the window, not the page); clicks focus:R (a value box), "
+           "button:R (a unit button), flag:K (0-3), background; lang:L (the tab hands the "
+           "page language L: tr, en, de, fr or a number). Case does not matter.";
+}
+
 std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
     static constexpr std::string_view kCodes[] = {"tr", "en", "de", "fr"};
     for (int i = 0; i < kLanguageCount; ++i) {

@@ -1,0 +1,109 @@
+#include "output.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+namespace tevrimo::cli {
+
+namespace {
+
+void WriteAll(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EPIPE) {
+            // Nobody reads any more: end as the default SIGPIPE would, without a word.
+            std::signal(SIGPIPE, SIG_DFL);
+            std::raise(SIGPIPE);
+            _exit(128 + SIGPIPE);
+        }
+        if (n <= 0) throw WriteFailed{n < 0 ? errno : EIO};
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+// True when a read of standard input would not wait.
+bool InputReady() {
+    pollfd fd{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&fd, 1, 0) != 0;
+}
+
+}  // namespace
+
+void Output::Write(std::string_view text) {
+    if (m_size + text.size() > sizeof m_buffer) {
+        Flush();
+        if (text.size() > sizeof m_buffer) {
+            WriteAll(text.data(), text.size());
+            return;
+        }
+    }
+    std::memcpy(m_buffer + m_size, text.data(), text.size());
+    m_size += text.size();
+}
+
+void Output::Flush() {
+    const std::size_t size = m_size;
+    m_size = 0;
+    WriteAll(m_buffer, size);
+}
+
+bool LineReader::Fill() {
+    if (m_ended) return false;
+    if (!InputReady()) m_out.Flush();
+    for (;;) {
+        const ssize_t n = ::read(STDIN_FILENO, m_chunk, sizeof m_chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw ReadFailed{errno};
+        m_begin = 0;
+        m_end = static_cast<std::size_t>(n);
+        m_ended = n == 0;
+        return n > 0;
+    }
+}
+
+LineReader::Result LineReader::Next(std::string_view& line) {
+    m_carry.clear();
+    for (;;) {
+        if (m_begin == m_end && !Fill()) {
+            // The end of input ends a last line without a newline.
+            if (m_skipping || m_carry.empty()) {
+                m_skipping = false;
+                return Result::kEnd;
+            }
+            line = m_carry;
+            if (line.back() == '\r') line.remove_suffix(1);
+            return Result::kLine;
+        }
+        const char* start = m_chunk + m_begin;
+        const std::size_t available = m_end - m_begin;
+        const auto* nl = static_cast<const char*>(std::memchr(start, '\n', available));
+        const std::size_t length = nl ? static_cast<std::size_t>(nl - start) : available;
+        m_begin += nl ? length + 1 : length;
+        if (m_skipping) {
+            if (nl) m_skipping = false;
+            continue;
+        }
+        if (m_carry.size() + length > m_maxLength) {
+            m_skipping = nl == nullptr;
+            m_carry.clear();
+            return Result::kTooLong;
+        }
+        if (nl && m_carry.empty()) {
+            line = std::string_view(start, length);
+        } else {
+            m_carry.append(start, length);
+            if (!nl) continue;
+            line = m_carry;
+        }
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return Result::kLine;
+    }
+}
+
+}  // namespace tevrimo::cli
