@@ -10,6 +10,7 @@ fail=0
 need() { [ -e "$prefix/$1" ] || { echo "missing: $1"; fail=1; }; }
 need bin/tevrimo-cli
 need share/man/man1/tevrimo-cli.1
+need share/bash-completion/completions/tevrimo-cli
 if [ "$gui" = ON ]; then
   need bin/tevrimo
   need share/applications/tevrimo.desktop
