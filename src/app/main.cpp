@@ -1,9 +1,12 @@
 #include <unistd.h>
 #include <QtGlobal>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "arguments.h"
 #include "converter_app.h"
 
 namespace {
@@ -31,10 +34,30 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
     }
 }
 
+// Writes `text` to standard output; a failed write is reported and fails the run.
+int Print(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "tevrimo: cannot write to standard output: %s\n",
+                     std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!tevrimo::DisplayAvailable("tevrimo")) return 1;
+    using tevrimo::StartRequest;
+    const StartRequest request = tevrimo::ReadArguments(argc, argv);
+    switch (request.kind) {
+        case StartRequest::Kind::kHelp: return Print(tevrimo::HelpText());
+        case StartRequest::Kind::kVersion: return Print(tevrimo::VersionText());
+        case StartRequest::Kind::kError:
+            std::fprintf(stderr, "tevrimo: %s\n", request.error.c_str());
+            return 2;
+        case StartRequest::Kind::kRun: break;
+    }
+    if (!request.platformGiven && !tevrimo::DisplayAvailable("tevrimo")) return 1;
     qInstallMessageHandler(OnQtMessage);
     tevrimo::ConverterApp app(argc, argv);
     g_starting = false;
