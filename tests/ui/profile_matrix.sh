@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts the real program (offscreen) on bad profiles and closes it. Every case must
-# start, exit 0, and leave either a complete profile or the old file untouched.
+# Starts the real program (offscreen) on bad and unusual profiles and closes it. Every
+# case must start, exit 0, and leave either a complete profile or the old file
+# untouched; some cases check more.
 set -u
 program=$1
 export QT_QPA_PLATFORM=offscreen
@@ -13,7 +14,7 @@ pass=0 fail=0
 # manager would. The program takes SIGTERM as a close request once its window is shown,
 # so the wait is for its SIGTERM handler (SigCgt in /proc), at most 20 s.
 run() {
-  local cfg=$1 caught i
+  local cfg=$1 during=${2:-} caught i
   XDG_CONFIG_HOME=$cfg "$program" &
   local pid=$!
   for ((i = 0; i < 2000; i++)); do
@@ -22,6 +23,7 @@ run() {
     (( 0x$caught & (1 << 14) )) && break
     sleep 0.01
   done
+  [ -n "$during" ] && (cd "$cfg" && eval "$during")
   kill -TERM "$pid" 2>/dev/null
   wait "$pid"
 }
@@ -31,16 +33,24 @@ valid() {  # a complete profile
     grep -Eq '^curtab=[0-9]+$' "$1" && grep -Eq '^curlang=-?[0-9]+$' "$1"
 }
 
-check() {  # name, setup command
-  local name=$1 setup=$2
+# name, setup command[, what must hold afterwards[, what happens while it runs]]; every
+# command runs in the case's config folder.
+check() {
+  local name=$1 setup=$2 after=${3:-} during=${4:-}
   local cfg="$root/$name" ini
   mkdir -p "$cfg"
   ini="$cfg/tevrimo.INI"
   (cd "$cfg" && eval "$setup")
   local before=""
   [ -f "$ini" ] && before=$(sha256sum < "$ini")
-  run "$cfg"
+  run "$cfg" "$during"
   local status=$?
+  if [ -n "$after" ] && ! (cd "$cfg" && eval "$after"); then
+    fail=$((fail + 1))
+    echo "FAILED: $name: $after"
+    ls -la "$cfg"
+    return
+  fi
   local after=""
   [ -f "$ini" ] && after=$(sha256sum < "$ini")
   if [ $status -eq 0 ] && { { [ -f "$ini" ] && valid "$ini"; } || [ "$before" = "$after" ]; }; then
@@ -69,6 +79,28 @@ check read-only-folder 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 555
 check folder-missing 'rmdir "$PWD"'
 check nul-bytes 'printf "[Settings]\ncurtab=1\0\n" > tevrimo.INI'
 check long-line 'head -c 300000 /dev/zero | tr "\0" "9" | sed "s/^/[Settings]\ncurtab=/" > tevrimo.INI'
+
+# What the profile keeps: links, modes, other content, and no litter.
+settings='[Settings]\nxpos=0\nypos=0\ncurtab=3\ncurlang=2\n'
+mode() { stat -c %a "$1"; }
+check symlink "mkdir dots; printf '$settings[Mine]\nkeep=1\n' > dots/real.INI; chmod 600 dots/real.INI; ln -s dots/real.INI tevrimo.INI" \
+  '[ -L tevrimo.INI ] && [ "$(mode dots/real.INI)" = 600 ] && grep -q "^keep=1$" dots/real.INI && grep -q "^curtab=3$" dots/real.INI'
+check dangling-symlink 'mkdir dots; ln -s dots/new.INI tevrimo.INI' '[ -L tevrimo.INI ] && grep -q "^curtab=0$" dots/new.INI'
+check private "printf '$settings' > tevrimo.INI; chmod 600 tevrimo.INI" '[ "$(mode tevrimo.INI)" = 600 ]'
+saved_umask=$(umask)
+umask 027  # the program creates the profile under this umask
+check umask ':' '[ "$(mode tevrimo.INI)" = 640 ]'
+umask "$saved_umask"
+check bom "printf '\xef\xbb\xbf$settings' > tevrimo.INI" \
+  '[ "$(head -c 3 tevrimo.INI | od -An -tx1 | tr -d " ")" = efbbbf ] && [ "$(grep -c Settings tevrimo.INI)" = 1 ] && grep -q "^curtab=3$" tevrimo.INI'
+check utf16 "printf '$settings[Other]\nkeep=1\n' | iconv -t UTF-16 > tevrimo.INI; sha256sum < tevrimo.INI > ../utf16.sum" \
+  'sha256sum < tevrimo.INI.not-read | cmp -s - ../utf16.sum && grep -q "^curtab=0$" tevrimo.INI'
+check nul-kept "printf '$settings\0[Other]\nkeep=1\n' > tevrimo.INI; cp tevrimo.INI ../nul.copy" \
+  'cmp -s tevrimo.INI.not-read ../nul.copy'
+check written-meanwhile "printf '$settings' > tevrimo.INI" 'grep -q "^late=1$" tevrimo.INI && grep -q "^curtab=3$" tevrimo.INI' \
+  "printf '[Other]\nlate=1\n' >> tevrimo.INI"
+check litter "printf '$settings' > tevrimo.INI; printf x > tevrimo.INI.Ab3xYz; touch -d '1 hour ago' tevrimo.INI.Ab3xYz; printf y > tevrimo.INI.fresh1; printf z > tevrimo.INI.my-notes" \
+  '[ ! -e tevrimo.INI.Ab3xYz ] && [ -e tevrimo.INI.fresh1 ] && [ -e tevrimo.INI.my-notes ]'
 
 # The folder-missing case must have created the folder and a valid profile.
 if ! valid "$root/folder-missing/tevrimo.INI"; then
