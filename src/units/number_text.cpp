@@ -151,6 +151,37 @@ bool IsExactTie(double value, std::uint32_t d, int exponent) {
     return std::ldexp(a, q) == static_cast<double>(c);
 }
 
+// The six significant digits of `a` (positive, finite) and its decimal exponent, for
+// the many values where one multiplication or division by an exactly held power of ten
+// decides them: that step rounds once, by far less than the margin kept from a tie.
+// False when the value is out of that range or may lie on a tie; the exact path then
+// decides.
+bool SixDigitsQuickly(double a, std::uint32_t& digits, int& exponent) {
+    int binaryExponent = 0;
+    std::frexp(a, &binaryExponent);  // a in [2^(b-1), 2^b)
+    // floor(log10(a)) is this or one more.
+    int e = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 5 - e;
+        if (k > 22 || k < -22) return false;
+        const double scaled = k >= 0 ? a * kExactPow10[k] : a / kExactPow10[-k];
+        if (scaled >= 1000000) {
+            ++e;
+            continue;
+        }
+        if (scaled < 100000) {
+            --e;
+            continue;
+        }
+        const double whole = std::floor(scaled);
+        if (std::fabs(scaled - whole - 0.5) < 1e-6) return false;
+        digits = static_cast<std::uint32_t>(whole) + (scaled - whole > 0.5 ? 1 : 0);
+        exponent = e;
+        return true;
+    }
+    return false;
+}
+
 std::size_t WriteSpecial(double value, char* out) {
     const bool negative = std::signbit(value);
     const char* word = std::isnan(value) ? "NAN" : "INF";
@@ -169,23 +200,25 @@ std::size_t FormatNumber(double value, char* out) {
         return 1;
     }
 
-    // Six significant digits, correctly rounded with ties to even: "d.ddddde±x".
-    char sci[32];
-    const auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 5);
-    const char* s = sci;
-    const bool negative = *s == '-';
-    if (negative) ++s;
-    std::uint32_t d = static_cast<std::uint32_t>(s[0] - '0');
-    for (int i = 2; i < 7; ++i) d = d * 10 + static_cast<std::uint32_t>(s[i] - '0');
+    const bool negative = std::signbit(value);
+    std::uint32_t d = 0;
     int exponent = 0;
-    std::from_chars(s[8] == '+' ? s + 9 : s + 8, res.ptr, exponent);
+    if (!SixDigitsQuickly(std::fabs(value), d, exponent)) {
+        // Six significant digits, correctly rounded with ties to even: "d.ddddde±x".
+        char sci[32];
+        const auto res =
+            std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 5);
+        const char* s = negative ? sci + 1 : sci;
+        d = static_cast<std::uint32_t>(s[0] - '0');
+        for (int i = 2; i < 7; ++i) d = d * 10 + static_cast<std::uint32_t>(s[i] - '0');
+        std::from_chars(s[8] == '+' ? s + 9 : s + 8, res.ptr, exponent);
 
-    // Ties go away from zero: an even last digit may have been a tie rounded down.
-    if (d % 2 == 0 && IsExactTie(value, d, exponent)) {
-        if (++d == 1000000) {
-            d = 100000;
-            ++exponent;
-        }
+        // Ties go away from zero: an even last digit may have been a tie rounded down.
+        if (d % 2 == 0 && IsExactTie(value, d, exponent)) ++d;
+    }
+    if (d == 1000000) {  // 999999.5 and the like round up into the next decade
+        d = 100000;
+        ++exponent;
     }
 
     char digits[6];
