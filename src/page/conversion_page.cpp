@@ -53,6 +53,7 @@ void ConversionPage::ApplyLanguage() {
         m_window.SetButtonCaption(ButtonId(r), m_table.Caption(r, m_language));
     }
     for (int k = 0; k < kLanguageCount; ++k) m_window.SetFlagSelected(k, k == m_language);
+    m_window.LanguageApplied(m_language);
 }
 
 void ConversionPage::OnLButtonDown(int childId) {

@@ -29,6 +29,8 @@ class PageWindow {
     // Flag k (0..3, the LanguageId it stands for): bright when selected, washed out
     // when not.
     virtual void SetFlagSelected(int flag, bool selected) = 0;
+    // The captions and flags now show `language` (0..3).
+    virtual void LanguageApplied(int language) { (void)language; }
 };
 
 }  // namespace tevrimo

@@ -2,11 +2,12 @@
 
 #include <QDesktopServices>
 #include <QPixmap>
+#include "dialog_units.h"
 
 namespace tevrimo {
 
-QPixmap BannerPixmap(int bitmap) {
-    return QPixmap(QStringLiteral(":/images/banner%1.png").arg(bitmap - 128));
+QPixmap BannerPixmap(int bitmap, qreal pixelRatio) {
+    return Picture(QStringLiteral("banner%1").arg(bitmap - 128), pixelRatio);
 }
 
 QString BrowserFailureText() {

@@ -11,8 +11,8 @@ namespace tevrimo {
 inline constexpr int kBannerPeriodMs = 10000;
 inline constexpr char kHomePage[] = "https://www.tevrimo.example/homepage.htm";
 
-// The picture of banner bitmap 129..131.
-QPixmap BannerPixmap(int bitmap);
+// The picture of banner bitmap 129..131, for a screen of `pixelRatio`.
+QPixmap BannerPixmap(int bitmap, qreal pixelRatio = 1);
 
 // The failure message when no browser opens the home page.
 QString BrowserFailureText();

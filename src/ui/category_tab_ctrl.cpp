@@ -14,6 +14,12 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit leftButtonPressed();
 }
 
+void TabStrip::PressTab(int index) {
+    setFocus(Qt::MouseFocusReason);
+    setCurrentIndex(index);
+    emit leftButtonPressed();
+}
+
 void TabStrip::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
@@ -26,6 +32,7 @@ CategoryTabCtrl::CategoryTabCtrl(QWidget* parent) : QWidget(parent), m_strip(new
     // A press on a tab takes the focus, as on any tab control; a page switch then moves
     // it into the page shown.
     m_strip->setFocusPolicy(Qt::StrongFocus);
+    m_strip->setAccessibleName(QStringLiteral("Kategoriler"));  // Turkish, as the tabs are
     connect(m_strip, &TabStrip::leftButtonPressed, this, &CategoryTabCtrl::OnLButtonDown);
 }
 

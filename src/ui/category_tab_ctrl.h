@@ -18,6 +18,9 @@ class TabStrip : public QTabBar {
   public:
     using QTabBar::QTabBar;
 
+    // What a left-button press on tab `index` does; for assistive technology.
+    void PressTab(int index);
+
   signals:
     void leftButtonPressed();
 

@@ -39,18 +39,25 @@ QFont DialogFont() {
 
 }  // namespace
 
+bool ReportsWindowPositions(const QString& platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
 MainDialog::MainDialog(Profile& profile, QString applicationName)
     : m_profile(profile), m_applicationName(std::move(applicationName)) {
     InitResources();
+    InstallAccessibility();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tevrimo v1.00"));
+    setAccessibleName(windowTitle());
     setFont(DialogFont());
     m_icon.addFile(QStringLiteral(":/images/icon_16.png"));
     m_icon.addFile(QStringLiteral(":/images/icon_32.png"));
     m_icon.addFile(QStringLiteral(":/images/icon_48.png"));
     m_icon.addFile(QStringLiteral(":/images/icon_64.png"));
     m_icon.addFile(QStringLiteral(":/images/icon_128.png"));
+    m_icon.addFile(QStringLiteral(":/images/icon_256.png"));
 
     const DialogUnits units = DialogUnits::OfFont(font());
     m_tabs = new CategoryTabCtrl(this);
@@ -58,15 +65,20 @@ MainDialog::MainDialog(Profile& profile, QString applicationName)
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setGeometry(units.Rect(146, 216, 50, 14));
     m_ok->hide();
+    m_ok->setEnabled(false);  // never shown: no focus, nothing to press
+    m_ok->setFocusPolicy(Qt::NoFocus);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setGeometry(units.Rect(214, 216, 50, 14));
     m_cancel->hide();
+    m_cancel->setEnabled(false);
+    m_cancel->setFocusPolicy(Qt::NoFocus);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    m_banner = new QLabel(this);
+    m_banner = new PressablePicture(this);
     m_banner->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the window
-    m_banner->setAccessibleName(QStringLiteral("banner"));
+    m_banner->setAccessibleName(QString::fromLatin1(kHomePage));
+    m_banner->press = [this] { OpenHomePage(); };
     m_banner->setGeometry(units.X(kBannerX), units.Y(kBannerY), kBannerWidth, kBannerHeight);
     m_banner->setCursor(Qt::PointingHandCursor);
 
@@ -83,7 +95,7 @@ void MainDialog::OnInitDialog() {
     LoadSettings();
     setWindowIcon(m_icon);
     for (int i = 0; i < 3; ++i)
-        m_bannerBitmaps[static_cast<std::size_t>(i)] = BannerPixmap(129 + i);
+        m_bannerBitmaps[static_cast<std::size_t>(i)] = BannerPixmap(129 + i, devicePixelRatioF());
     ShowBanner(0);
     for (int i = 0; i < kCategoryCount; ++i)
         m_tabs->InsertCategory(
@@ -124,9 +136,15 @@ void MainDialog::LoadSettings() {
 void MainDialog::SaveSettings() {
     if (m_saved) return;
     m_saved = true;
-    const QPoint position = pos();
-    m_xPos = position.x();
-    m_yPos = position.y();
+    if (ReportsWindowPositions(QGuiApplication::platformName())) {
+        const QPoint position = pos();
+        m_xPos = position.x();
+        m_yPos = position.y();
+    } else {
+        // The window system keeps the position to itself: keep what the profile held.
+        m_xPos = m_profile.GetInt(kSection, "xpos", 0);
+        m_yPos = m_profile.GetInt(kSection, "ypos", 0);
+    }
     m_profile.WriteInts(kSection, {{"xpos", m_xPos},
                                    {"ypos", m_yPos},
                                    {"curtab", m_tabs->SelectedTab()},
@@ -167,13 +185,17 @@ void MainDialog::OnTimer() {
 void MainDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton &&
         m_banner->geometry().contains(event->position().toPoint())) {
-        if (!m_openUrl(QUrl(QString::fromLatin1(kHomePage)))) {
-            QMessageBox box(QMessageBox::Warning, m_applicationName, BrowserFailureText(),
-                            QMessageBox::Ok, this);
-            box.exec();
-        }
+        OpenHomePage();
     }
     QWidget::mousePressEvent(event);
+}
+
+void MainDialog::OpenHomePage() {
+    if (!m_openUrl(QUrl(QString::fromLatin1(kHomePage)))) {
+        QMessageBox box(QMessageBox::Warning, m_applicationName, BrowserFailureText(),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
 }
 
 }  // namespace tevrimo

@@ -12,11 +12,16 @@
 
 class QLabel;
 class QPushButton;
+#include "accessibility.h"
 
 namespace tevrimo {
 
 class CategoryTabCtrl;
 class Profile;
+
+// Whether the window system of Qt platform `platformName` reports and sets window
+// positions; Wayland does neither.
+bool ReportsWindowPositions(const QString& platformName);
 
 class MainDialog : public QWidget {
     Q_OBJECT
@@ -30,6 +35,8 @@ class MainDialog : public QWidget {
 
     // One tick of the banner timer.
     void OnTimer();
+    // What a click on the banner does: open the home page, or say why not.
+    void OpenHomePage();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,7 +52,7 @@ class MainDialog : public QWidget {
     Profile& m_profile;
     QString m_applicationName;
     CategoryTabCtrl* m_tabs = nullptr;
-    QLabel* m_banner = nullptr;
+    PressablePicture* m_banner = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     int m_yPos = 0, m_xPos = 0;

@@ -1,5 +1,6 @@
 #include "page_widget.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <limits>
 
 #include "keys.h"
+#include "page_texts.h"
 #include "qt_keys.h"
 
 namespace tevrimo {
@@ -47,11 +49,12 @@ QString Text(std::string_view s) {
 
 }  // namespace
 
-QPixmap FlagPixmap(int language, bool selected) {
+QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
     static const char* const kNames[kLanguageCount] = {"tr", "gb", "de", "fr"};
-    return QPixmap(
-        QStringLiteral(":/images/flag_%1%2.png")
-            .arg(QLatin1String(kNames[language]), selected ? QString() : QStringLiteral("_off")));
+    return Picture(
+        QStringLiteral("flag_%1%2")
+            .arg(QLatin1String(kNames[language]), selected ? QString() : QStringLiteral("_off")),
+        pixelRatio);
 }
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
@@ -61,12 +64,20 @@ ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());  // the entry has no length limit
 }
 
+void ValueBox::SetReadOnly(bool readOnly) {
+    setReadOnly(readOnly);
+    // As Qt shows a box that cannot be typed into: the window's colour behind the text.
+    QPalette p = parentWidget()->palette();
+    if (readOnly) p.setColor(QPalette::Base, p.color(QPalette::Window));
+    setPalette(p);
+}
+
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(tr("&Copy"), this, &QLineEdit::copy);
+    QAction* copy = menu.addAction(CopyText(m_language), this, &QLineEdit::copy);
     copy->setEnabled(hasSelectedText());
     menu.addSeparator();
-    QAction* all = menu.addAction(tr("Select &All"), this, &QLineEdit::selectAll);
+    QAction* all = menu.addAction(SelectAllText(m_language), this, &QLineEdit::selectAll);
     all->setEnabled(!text().isEmpty());
     menu.exec(event->globalPos());
 }
@@ -98,6 +109,10 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     for (int r = 0; r < kRowCount; ++r) {
         auto* button = new QPushButton(this);
         button->setFocusPolicy(Qt::StrongFocus);
+        // Greyed (the vacuum page's computed quantity), yet readable.
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x6e, 0x6e));
+        button->setPalette(palette);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, r] { m_logic->OnButtonClicked(ButtonId(r)); });
@@ -105,15 +120,18 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
         m_boxes[static_cast<std::size_t>(r)] = new ValueBox(this);
     }
     for (int k = 0; k < kLanguageCount; ++k) {
-        auto* flag = new QLabel(this);
+        auto* flag = new PressablePicture(this);
         flag->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the page
         flag->setAccessibleName(QString::fromUtf8(kLanguageNames[k]));
+        flag->press = [this, k] { ClickFlag(k); };
+        flag->checked = [this, k] { return m_logic->Language() == k; };
         m_flags[static_cast<std::size_t>(k)] = flag;
     }
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 
     LayOut(DialogUnits::OfFont(font()), font());
+    LanguageApplied(kEnglish);  // goes with the template's English captions, until a language
     m_logic = ConversionPage::Make(table, *this);
     m_logic->Initialize();
 }
@@ -200,7 +218,7 @@ std::string PageWidget::BoxText(int boxId) const {
 }
 
 void PageWidget::SetReadOnly(int boxId, bool readOnly) {
-    if (ValueBox* box = BoxById(boxId)) box->setReadOnly(readOnly);
+    if (ValueBox* box = BoxById(boxId)) box->SetReadOnly(readOnly);
 }
 
 void PageWidget::SetCaret(int position) {
@@ -214,8 +232,29 @@ void PageWidget::SetButtonCaption(int buttonId, std::string_view text) {
     QPushButton* button = ButtonById(buttonId);
     if (!button) return;
     button->setText(Text(text));
-    button->setAccessibleName(Text(text).trimmed());
-    Box(ButtonRow(buttonId))->setAccessibleName(Text(text).trimmed());
+    NameRow(ButtonRow(buttonId));
+}
+
+void PageWidget::NameRow(int row) {
+    QString name = Button(row)->text().trimmed();
+    if (name.isEmpty()) name = NoUnitText(m_language);
+    Button(row)->setAccessibleName(name);
+    Box(row)->setAccessibleName(name);
+}
+
+void PageWidget::LanguageApplied(int language) {
+    m_language = language;
+    const QString legend = KeyLegend(language, m_table.tabIndex == kVacuumTab);
+    for (int r = 0; r < kRowCount; ++r) {
+        NameRow(r);
+        Box(r)->setToolTip(legend);
+        Box(r)->setAccessibleDescription(legend);
+        Box(r)->SetLanguage(language);
+    }
+}
+
+void PageWidget::ClickFlag(int k) {
+    m_logic->OnLButtonDown(kFirstFlagId + k);
 }
 
 void PageWidget::SetEnabled(int buttonId, bool enabled) {
@@ -225,7 +264,11 @@ void PageWidget::SetEnabled(int buttonId, bool enabled) {
 void PageWidget::SetFlagSelected(int flag, bool selected) {
     if (flag < 0 || flag >= kLanguageCount) return;
     m_flagSelected[static_cast<std::size_t>(flag)] = selected;
-    Flag(flag)->setPixmap(FlagPixmap(flag, selected));
+    Flag(flag)->setPixmap(FlagPixmap(flag, selected, devicePixelRatioF()));
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(Flag(flag), changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PageWidget::MoveFocus(bool backwards) {

@@ -16,6 +16,8 @@
 class QLabel;
 class QPushButton;
 
+#include "accessibility.h"
+
 namespace tevrimo {
 
 // A value box takes text only from its page: no typing through an input method, no
@@ -25,11 +27,19 @@ class ValueBox : public QLineEdit {
   public:
     explicit ValueBox(QWidget* parent);
 
+    // The language of the context menu.
+    void SetLanguage(int language) { m_language = language; }
+    // Read-only boxes (the vacuum page's computed ones) look it, in Qt's usual way.
+    void SetReadOnly(bool readOnly);
+
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+
+  private:
+    int m_language = 1;
 };
 
 class PageWidget : public QWidget, public PageWindow {
@@ -51,7 +61,9 @@ class PageWidget : public QWidget, public PageWindow {
     const CategoryTable& Table() const { return m_table; }
     QPushButton* Button(int row) const { return m_buttons[static_cast<std::size_t>(row)]; }
     ValueBox* Box(int row) const { return m_boxes[static_cast<std::size_t>(row)]; }
-    QLabel* Flag(int k) const { return m_flags[static_cast<std::size_t>(k)]; }
+    PressablePicture* Flag(int k) const { return m_flags[static_cast<std::size_t>(k)]; }
+    // A left-button press on flag `k`, as the page handles it.
+    void ClickFlag(int k);
     bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
 
     // PageWindow
@@ -64,6 +76,7 @@ class PageWidget : public QWidget, public PageWindow {
     void SetButtonCaption(int buttonId, std::string_view text) override;
     void SetEnabled(int buttonId, bool enabled) override;
     void SetFlagSelected(int flag, bool selected) override;
+    void LanguageApplied(int language) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,18 +89,22 @@ class PageWidget : public QWidget, public PageWindow {
     QWidget* Control(int id) const;
     int IdOf(const QWidget* widget) const;
     void MoveFocus(bool backwards);
+    // Accessible names of row `row`'s button and box, after its caption.
+    void NameRow(int row);
 
     const CategoryTable& m_table;
     TabOrder m_tabOrder;
     std::array<QPushButton*, kRowCount> m_buttons{};
     std::array<ValueBox*, kRowCount> m_boxes{};
-    std::array<QLabel*, kLanguageCount> m_flags{};
+    std::array<PressablePicture*, kLanguageCount> m_flags{};
     std::array<bool, kLanguageCount> m_flagSelected{};
     std::array<QLabel*, 4> m_labels{};  // vacuum page only
+    int m_language = kEnglish;          // of the captions shown; English before any
     std::unique_ptr<ConversionPage> m_logic;
 };
 
-// The picture of the flag of `language`, bright when selected, washed out when not.
-QPixmap FlagPixmap(int language, bool selected);
+// The picture of the flag of `language`, bright when selected, washed out when not,
+// for a screen of `pixelRatio`.
+QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio = 1);
 
 }  // namespace tevrimo

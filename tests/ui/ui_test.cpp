@@ -1,4 +1,5 @@
 // The desktop program driven through real key and mouse events.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include "category_tab_ctrl.h"
 #include "main_dialog.h"
+#include "page_texts.h"
 #include "page_widget.h"
 #include "profile.h"
 #include "qt_keys.h"
@@ -156,6 +158,9 @@ class UiTest : public QObject {
         QCOMPARE(Page().FlagSelected(0), false);
         QCOMPARE(Page().FlagSelected(2), true);
         QVERIFY(!german->pixmap().isNull());
+        // Sharp screens get the drawings at twice the size.
+        QCOMPARE(FlagPixmap(kGerman, true, 2).size(), QSize(94, 56));
+        QCOMPARE(BannerPixmap(129, 2).size(), QSize(980, 122));
         QCOMPARE(m_window->Tabs().Strip()->tabText(0), QString("Uzunluk"));
     }
 
@@ -303,6 +308,100 @@ class UiTest : public QObject {
         QCOMPARE(caption, QString("tevrimo"));
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(shown.startsWith("Internet sayfası açılamadı.\nLütfen"));
+    }
+
+    void accessibleTreeMatchesWhatTheWindowDoes() {
+        MainDialog& w = Open();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w);
+        QCOMPARE(window->role(), QAccessible::Dialog);
+        QCOMPARE(window->text(QAccessible::Name), QString("Tevrimo v1.00"));
+
+        // Flags: radio buttons checked on the page's language; press = click.
+        const char* names[] = {"Türkçe", "English", "Deutsch", "Français"};
+        for (int k = 0; k < kLanguageCount; ++k) {
+            QAccessibleInterface* flag = QAccessible::queryAccessibleInterface(Page().Flag(k));
+            QCOMPARE(flag->role(), QAccessible::RadioButton);
+            QCOMPARE(flag->text(QAccessible::Name), QString::fromUtf8(names[k]));
+            QCOMPARE(flag->state().checked, k == kTurkish);
+        }
+        QAccessibleInterface* german = QAccessible::queryAccessibleInterface(Page().Flag(2));
+        german->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(Page().Button(3)->text(), QString("Fuß"));
+        QVERIFY(german->state().checked);
+        QVERIFY(!QAccessible::queryAccessibleInterface(Page().Flag(0))->state().checked);
+
+        // A tab's press switches pages as a left-button press does.
+        QAccessibleInterface* strip =
+            QAccessible::queryAccessibleInterface(m_window->Tabs().Strip());
+        QCOMPARE(strip->role(), QAccessible::PageTabList);
+        QAccessibleInterface* time = strip->child(7);
+        QCOMPARE(time->role(), QAccessible::PageTab);
+        QCOMPARE(time->text(QAccessible::Name), QString("Zaman"));
+        time->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_window->Tabs().Current(), 7);
+        QVERIFY(time->state().selected);
+        QCOMPARE(Page().Button(0)->text(), QString("Sekunde"));
+        QVERIFY(Page().isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QAccessible::queryAccessibleInterface(m_window->Tabs().Page(0))->state().invisible);
+
+        // The banner: a link named with its address that opens it.
+        QList<QUrl> opened;
+        w.SetUrlOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(&w.Banner());
+        QCOMPARE(banner->role(), QAccessible::Link);
+        QCOMPARE(banner->text(QAccessible::Name), QString(kHomePage));
+        banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, QList<QUrl>{QUrl(kHomePage)});
+
+        // Nothing that takes the focus goes without a name; hidden buttons take none.
+        for (QWidget* child : w.findChildren<QWidget*>()) {
+            if (child->focusPolicy() == Qt::NoFocus || !child->isEnabled()) continue;
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(child)->text(QAccessible::Name).isEmpty(),
+                child->metaObject()->className());
+        }
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (b->parentWidget() == &w) QVERIFY(b->isHidden() && !b->isEnabled());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(Page().Box(6))->text(QAccessible::Name),
+                 QString("keine Einheit"));
+    }
+
+    void keyLegendAndMenuFollowTheLanguage() {
+        Open();
+        const char* words[] = {"Rakamlar", "Digits", "Ziffern", "chiffres"};
+        for (int k : {kEnglish, kFrench, kGerman, kTurkish}) {
+            QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(k)->geometry().center());
+            QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(k, false));
+            QVERIFY(Page().Box(5)->toolTip().contains(QString::fromUtf8(words[k])));
+            QCOMPARE(QAccessible::queryAccessibleInterface(Page().Box(0))
+                         ->text(QAccessible::Description),
+                     Page().Box(0)->toolTip());
+        }
+        ClickTab(12);  // the vacuum page explains its mode buttons
+        QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(kTurkish, true));
+        QVERIFY(KeyLegend(kTurkish, true).startsWith(KeyLegend(kTurkish, false)));
+
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(kGerman)->geometry().center());
+        QStringList items;
+        QTimer::singleShot(50, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                for (QAction* a : menu->actions()) items << a->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                Page().Box(0)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(Page().Box(0), &event);
+        QVERIFY(items.contains(QString("&Kopieren")));
+        QVERIFY(items.contains(QString("Alles &auswählen")));
+
+        QVERIFY(!ReportsWindowPositions("wayland"));
+        QVERIFY(!ReportsWindowPositions("wayland-egl"));
+        QVERIFY(ReportsWindowPositions("xcb"));
     }
 
     void keyMapping() {
