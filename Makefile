@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shortcuts; the build itself is CMake's (build/).
 .PHONY: all run test sanitize fuzz bench
 all:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // cmdtime RUNS [--in FILE] -- COMMAND ARGS...
 // Runs the command RUNS times (output to /dev/null) and prints
 // "median_us min_us max_rss_kb" for the runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Micro-benchmarks of the conversion core: reading, writing and a whole page refresh.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any 64-bit pattern as a double: the text has the "%.6G" shape, matches the exact
 // reference and reads back to the value rounded to six digits.
 #include <cmath>

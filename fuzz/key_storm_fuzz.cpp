@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random key-downs, clicks, flags and mode buttons on every page through the page
 // logic: nothing crashes, the entry holds only what keys and results put there, and
 // every box shows the entry, a formatted value or nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as an entry text: the reader must agree with strtod in the "C" locale.
 #include <locale.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs one fuzz target for a bounded time on a copy of its seed corpus and reports the
 # number of executions.
 set -eu

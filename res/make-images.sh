@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Draws the program's pictures: the eight flag pictures (47 x 28: bright with a dark
 # frame, and washed out towards white with a grey frame), the three banners
 # (490 x 61) and the icon; the flags and banners also at twice the size ("@2x") for

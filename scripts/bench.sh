@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures Tevrimo against GNU units on this machine and prints one table:
 # one-shot and streaming conversions, desktop start-up, and the core micro-benchmarks.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang and runs each for a bounded time
 # (FUZZ_SECONDS, default 20) on a copy of its seed corpus.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages needed to build, run and test Tevrimo.
 # Idempotent: only packages that are missing are installed.
 #   scripts/install-deps.sh            build + desktop + tests

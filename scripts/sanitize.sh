@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer and runs them.
 # Any report fails the run.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Tevrimo and runs every test (core, command line and desktop under an
 # offscreen display). Installs the Debian packages it needs first.
 set -euo pipefail

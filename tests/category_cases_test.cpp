@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What each page shows for typed values: the examples users check the converter by.
 #include <cmath>
 #include <map>

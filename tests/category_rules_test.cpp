@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every pair constant of every category against unit sizes written here from the unit
 // definitions, independently of the category tables: a wrong digit in a size, a wrong
 // precision or a wrong multiplier shows up as a failing pair.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # tevrimo-cli streaming under bad and large input: one output line per input line, no
 # crash, and memory that stays flat over ten million lines.
 set -u

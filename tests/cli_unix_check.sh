@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # tevrimo-cli as a Unix tool: failed writes and reads, a reader that goes away, answers
 # that arrive while the input is still coming, bounded memory on a line without end,
 # and the bash completion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's keyboard model and calculator, as a user at the keyboard sees it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A page session driven key by key, with shorthands for the tests.
 #pragma once
 

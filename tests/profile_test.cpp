@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "profile.h"
 
 #include <sys/stat.h>
@@ -21,7 +22,8 @@ class ProfileTest : public ::testing::Test {
         m_path = m_dir + "/tevrimo.INI";
     }
     void TearDown() override {
-        std::system(("chmod -R u+w " + m_dir + "; rm -rf " + m_dir).c_str());
+        [[maybe_unused]] const int status =
+            std::system(("chmod -R u+w " + m_dir + "; rm -rf " + m_dir).c_str());
     }
     void Write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
     std::string Read() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An independent "%.6G" with ties rounded away from zero: the exact decimal digits of
 // the double from printf, rounded half up by hand. Slow; for checking only.
 #pragma once

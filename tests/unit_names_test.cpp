@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The names the command line takes for units: no name may stand for two units of a
 // category, every name finds its own unit, and a near miss gets a suggestion.
 #include <gtest/gtest.h>

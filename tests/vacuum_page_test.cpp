@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vacuum pump-down page: its start state, the four modes and degenerate inputs.
 #include <gtest/gtest.h>
 

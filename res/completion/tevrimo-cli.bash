@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Bash completion for tevrimo-cli: commands, options, categories, and the units of the
 # category already typed.
 

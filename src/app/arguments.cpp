@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "arguments.h"
 
 #include <string_view>
@@ -111,7 +112,11 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return "tevrimo " TEVRIMO_VERSION "\n";
+    return "tevrimo " TEVRIMO_VERSION
+           "\n"
+           "Copyright (c) 2026 The Tevrimo developers\n"
+           "Released under the MIT licence: you may use, copy, change and pass it on freely,\n"
+           "provided the copyright and licence notice go with it. It comes with no warranty.\n";
 }
 
 }  // namespace tevrimo

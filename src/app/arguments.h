@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop program's command line: --help and --version answered without a display,
 // Qt's own options passed on, anything else refused.
 #pragma once

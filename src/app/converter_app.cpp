@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "converter_app.h"
 
 #include <fcntl.h>
@@ -49,7 +50,7 @@ bool DisplayAvailable(const char* programName) {
 ConverterApp::ConverterApp(int& argc, char** argv)
     : m_app(argc, argv), m_profile(Profile::DefaultPath(ProgramFile(argv))) {
     QApplication::setApplicationName(ApplicationName(argv));
-    QApplication::setDesktopFileName(QStringLiteral("tevrimo"));
+    QApplication::setDesktopFileName(QStringLiteral("example.tevrimo.converter"));
 }
 
 ConverterApp::~ConverterApp() = default;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application: finds the profile, creates the main window and runs until it
 // closes.
 #pragma once

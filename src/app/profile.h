@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profile: a small INI file of integer settings, read at start-up and written at
 // exit. Reading never fails (bad content gives the defaults). Writing reads the file as
 // it is then and changes only the given entries, so what others wrote meanwhile stays;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tevrimo-cli: the converter's pages on the command line.
 #include <array>
 #include <cstdio>
@@ -23,6 +24,10 @@ namespace tevrimo::cli {
 namespace {
 
 constexpr const char* kProgram = "tevrimo-cli";
+constexpr const char* kLicenceNotice =
+    "Copyright (c) 2026 The Tevrimo developers\n"
+    "Released under the MIT licence: you may use, copy, change and pass it on freely,\n"
+    "provided the copyright and licence notice go with it. It comes with no warranty.\n";
 constexpr std::size_t kMaxLineLength = 1 << 20;  // longer input lines are not values
 
 // `text` folded into lines of at most 80 columns, each after the first indented to the
@@ -602,7 +607,9 @@ int Run(int argc, char** argv) {
     if (argc < 2) Fail("missing COMMAND (try 'tevrimo-cli --help')");
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h") return Print(Usage());
-    if (command == "--version") return Print(std::string(kProgram) + " " TEVRIMO_VERSION "\n");
+    if (command == "--version") {
+        return Print(std::string(kProgram) + " " TEVRIMO_VERSION "\n" + kLicenceNotice);
+    }
     for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
         if (std::string_view(argv[i]) == "--help") return Print(Usage());
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Standard output through one large buffer, for millions of short lines, and standard
 // input line by line with a bound on the length of a line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How tevrimo-cli writes what it finds: records as TSV, CSV (RFC 4180) or JSON, and the
 // user's own bytes shown safely inside one-line messages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "replay_tokens.h"
 
 #include <charconv>

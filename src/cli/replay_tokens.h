@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The key script of `tevrimo-cli replay`: tokens naming key-downs and mouse clicks.
 #pragma once
 

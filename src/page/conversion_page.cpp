@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversion_page.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The logic of one category page: the entry text, the key table, the four-operation
 // calculator, the refresh and the language of the unit captions.
 #pragma once

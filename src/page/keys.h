@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Virtual-key codes of the page's key table (the codes a US keyboard gives), and the
 // modifier keys held with a key.
 #pragma once

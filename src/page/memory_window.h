@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A page window held in memory: the controls' texts, captions, flags and states, with
 // the dialog's own key handling (Tab navigation, caret movement and selection, copy).
 // Used by tevrimo-cli, the tests, the fuzzer and the benchmarks, through PageSession.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One page on a headless window, driven the way a person drives the desktop page:
 // keys with their modifiers, clicks into boxes, on unit buttons, flags and the page
 // background, and the language handed over by the tab control. tevrimo-cli replay,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a page needs from the window system. The desktop program implements it with
 // Qt widgets; the command line and the tests use MemoryWindow.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vacuum_page.h"
 
 namespace tevrimo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vacuum page: rows convert within their unit pair, and the page computes one of
 // capacity, time, volume or final pressure from the other three.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What assistive technology sees of the window: the window as a dialog named with its
 // caption, the flags as radio buttons, the category tabs as page tabs whose press does
 // what a left-button press does, and the banner as a link to the address it opens.

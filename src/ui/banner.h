@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The banner below the tabs: three pictures in a forty-second rotation, and a link to
 // the program's home page.
 #pragma once

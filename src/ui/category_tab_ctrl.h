@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The category tabs: a strip of thirteen Turkish captions and the thirteen pages.
 // Only a left-button press on the strip switches pages, and the page being left hands
 // its language to the page shown.

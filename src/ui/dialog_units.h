@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialog units: template coordinates scaled by a font's average character width
 // (x / 4) and height (y / 8), so layouts keep their proportions whatever the font.
 #pragma once

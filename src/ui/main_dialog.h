@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's window: the category tabs, the banner and, hidden, OK and Cancel.
 // Its position, the selected tab and the visible page's language persist in the
 // profile.

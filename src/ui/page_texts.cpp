@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "page_texts.h"
 
 #include "category_table.h"

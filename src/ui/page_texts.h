@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page's own words in its four languages (indexed by LanguageId): the key legend
 // of the value boxes, their context menu, and the name of a row without a unit.
 #pragma once

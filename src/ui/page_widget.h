@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A category page on screen: fourteen unit buttons and value boxes, four flags (and on
 // the vacuum page four labels). It is the window of the page logic: every key press
 // that reaches the page or one of its controls goes to the logic first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt key events as the virtual-key codes of the page's key table, the way a US
 // keyboard gives them.
 #pragma once

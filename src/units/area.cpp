@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Area: eleven units, sizes in square metres, constants to eight significant digits.
 // From square centimetre and square millimetre to the largest units the page multiplies.
 #include "category_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The thirteen categories in tab order.
 #pragma once
 

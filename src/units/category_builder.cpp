@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "category_builder.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers with which each category source file declares its table.
 #pragma once
 

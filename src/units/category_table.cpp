@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "category_table.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The category model: what a page converts, how each row is written from a source
 // row, and the captions of its unit buttons.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Data storage: bits and five byte multiples with 1024 between neighbours. Towards a
 // larger unit the page divides step by step, towards a smaller one it multiplies once
 // by the exact ratio. Rows 6 to 12 hold no unit and are emptied by every refresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Density and specific volume: six density units (sizes in kg/m³) and six specific
 // volume units (sizes in m³/kg). Within a group the page divides by the size ratio;
 // across the groups it divides the constant 1 / (size i x size j) by the value. The

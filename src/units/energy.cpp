@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Energy: thirteen units, sizes in kilojoules as defined, constants to eight significant
 // digits; from Btu and erg to some units the page multiplies. Joule and newton metre
 // are one unit under two names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exact_ratio.h"
 
 #include <stdexcept>

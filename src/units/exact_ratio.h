@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exact decimal ratios for building pair constants: quotients of unit sizes written as
 // decimal text, rounded half up to a number of significant digits without ever going
 // through a binary double in between.

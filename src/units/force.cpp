@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Force: fourteen units, sizes in newtons, constants to six significant digits. The kg
 // force and the kilopond are one unit under two names.
 #include "category_builder.h"

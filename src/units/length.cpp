@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Length: twelve units, sizes in metres. Constants are the size ratios rounded half up
 // to eight significant digits; from angstrom to the five largest units the page
 // multiplies instead of dividing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mass: thirteen units, sizes in kilograms, constants to six significant digits, with
 // ten slug pairs held at the values the page has always used.
 #include "category_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number text: how the program reads an entry and writes a value.
 //
 // Reading follows strtod with "." as the decimal point in every locale; writing is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pressure: fourteen units, sizes in kilopascals, constants to six significant digits.
 #include "category_builder.h"
 

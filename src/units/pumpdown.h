@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pump-down of a vessel from atmospheric pressure: t = k * (V / S) * ln(p0 / p),
 // in litres per minute, minutes, litres and millibar.
 #pragma once

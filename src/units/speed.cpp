@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed: twelve units, sizes in metres per second as defined, constants to eight
 // significant digits.
 #include "category_builder.h"

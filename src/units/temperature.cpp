@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Temperature: five scales related by affine maps. The shortened constants
 // (0.5555555555555, 0.4444444444444, 14.22222222222, 255.372) are the ones the page
 // has always used and are kept as they stand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The names people type for units and categories: case folding, lookup of a unit by
 // row, caption, symbol or name, and suggestions for a name that matches nothing.
 #pragma once

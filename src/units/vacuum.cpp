@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vacuum pump-down: four quantities in two units each. A row converts only into its
 // partner row; the page computes one quantity from the other three (see pumpdown.h).
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Volume: fourteen units, sizes in cubic metres. Constants towards cubic metre, barrel
 // and cubic centimetre carry eight significant digits, all others six.
 #include "category_builder.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Without a display the program says so in one line and exits non-zero, no crash; its
 # --help and --version answer without one, and a bad option is refused in one line.
 program=$1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts the real program (offscreen) on bad and unusual profiles and closes it. Every
 # case must start, exit 0, and leave either a complete profile or the old file
 # untouched; some cases check more.

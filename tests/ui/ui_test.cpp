@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop program driven through real key and mouse events.
 #include <QAccessible>
 #include <QApplication>
