@@ -7,14 +7,14 @@
 
 namespace tevrimo {
 
-CategoryTable NewCategory(const CategorySpec& spec) {
-    const int unitCount = static_cast<int>(spec.units.size());
-    const int rowCount = spec.rowCount > 0 ? spec.rowCount : unitCount;
+CategoryTable NewCategory(const CategorySpec& category) {
+    const int unitCount = static_cast<int>(category.units.size());
+    const int rowCount = category.rowCount > 0 ? category.rowCount : unitCount;
     if (unitCount > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
     CategoryTable t;
     t.rowCount = rowCount;
     std::size_t r = 0;
-    for (const UnitSpec& u : spec.units) {
+    for (const UnitSpec& u : category.units) {
         UnitRow& row = t.rows[r++];
         row.captions = {u.tr, u.en, u.de, u.fr};
         if (!u.size.empty()) row.size = ExactRatio::FromText(u.size).Rounded(17);

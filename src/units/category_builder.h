@@ -32,7 +32,7 @@ struct CategorySpec {
 // English caption of each unit row and a single space on the other rows; the pair
 // table starts with Entry on the diagonal and Skip elsewhere. The registry sets the
 // key, the tab caption and the tab index.
-CategoryTable NewCategory(const CategorySpec& spec);
+CategoryTable NewCategory(const CategorySpec& category);
 
 // A pair of rows, source first.
 struct RowPair {
