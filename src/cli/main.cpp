@@ -204,17 +204,13 @@ Format RequireFormat(const std::optional<std::string_view>& format) {
     return *f;
 }
 
-bool IsUnitRow(const CategoryTable& table, int row) {
-    return row < table.rowCount && table.rows[static_cast<std::size_t>(row)].HasUnit();
-}
-
 int RequireUnit(const CategoryTable& table, std::string_view name, int language) {
     const int row = FindUnit(table, name, language);
     if (row < 0) {
         Fail("unknown unit " + Quoted(name) + " in category " + Quoted(table.key) +
              DidYouMean(SuggestUnits(table, name, language)));
     }
-    if (!IsUnitRow(table, row)) {
+    if (!table.IsUnitRow(row)) {
         Fail("row " + std::to_string(row) + " of category " + Quoted(table.key) + " has no unit");
     }
     return row;
@@ -266,7 +262,7 @@ int Units(const Arguments& args) {
         out.Write(",\"units\":[");
         bool first = true;
         for (int r = 0; r < kRowCount; ++r) {
-            if (!IsUnitRow(table, r)) continue;
+            if (!table.IsUnitRow(r)) continue;
             out.Write(first ? "{\"row\":" : ",{\"row\":");
             first = false;
             out.Write(std::to_string(r));
@@ -289,7 +285,7 @@ int Units(const Arguments& args) {
             record.End();
         }
         for (int r = 0; r < kRowCount; ++r) {
-            if (!IsUnitRow(table, r)) continue;
+            if (!table.IsUnitRow(r)) continue;
             std::string aliases;
             for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
                 if (!aliases.empty()) aliases += ',';
@@ -338,7 +334,7 @@ class Converter {
             record.End();
         }
         for (int r = 0; r < kRowCount; ++r) {
-            if (!IsUnitRow(m_table, r)) continue;
+            if (!m_table.IsUnitRow(r)) continue;
             record.Field(m_table.Caption(r, m_language));
             record.Field(texts[static_cast<std::size_t>(r)]);
             record.End();
@@ -371,7 +367,7 @@ class Converter {
         RecordWriter record(m_out, m_format);
         const Texts texts = Compute(entry);
         for (int r = 0; r < kRowCount; ++r) {
-            if (m_target ? r == *m_target : IsUnitRow(m_table, r)) {
+            if (Shown(r)) {
                 record.Field(texts[static_cast<std::size_t>(r)]);
             }
         }
@@ -401,9 +397,12 @@ class Converter {
   private:
     using Texts = std::array<std::string_view, kRowCount>;
 
+    // Whether row `r` is a column of the output: the target, or every unit.
+    bool Shown(int r) const { return m_target ? r == *m_target : m_table.IsUnitRow(r); }
+
     void Header(RecordWriter& record) {
         for (int r = 0; r < kRowCount; ++r) {
-            if (m_target ? r == *m_target : IsUnitRow(m_table, r)) {
+            if (Shown(r)) {
                 record.Field(m_table.Caption(r, m_language));
             }
         }
@@ -445,7 +444,7 @@ class Converter {
         m_out.Write(",\"results\":{");
         bool first = true;
         for (int r = 0; r < kRowCount; ++r) {
-            if (m_target ? r != *m_target : !IsUnitRow(m_table, r)) continue;
+            if (!Shown(r)) continue;
             if (!first) m_out.Put(',');
             first = false;
             WriteJsonString(m_out, m_table.Caption(r, m_language));

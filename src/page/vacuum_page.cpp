@@ -21,16 +21,9 @@ void VacuumPage::OnButtonClicked(int buttonId) {
 void VacuumPage::SelectMode(Quantity computed) {
     const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
     const auto isComputed = [&rows](int r) { return r == rows.first || r == rows.second; };
-    for (Quantity q : pumpdown::kQuantities) {
-        for (int r : {pumpdown::Rows(q).first, pumpdown::Rows(q).second}) {
-            m_window.SetReadOnly(BoxId(r), isComputed(r));
-        }
-    }
-    for (Quantity q : pumpdown::kQuantities) {
-        for (int r : {pumpdown::Rows(q).first, pumpdown::Rows(q).second}) {
-            m_window.SetEnabled(ButtonId(r), !isComputed(r));
-        }
-    }
+    constexpr int kModeRows = 2 * static_cast<int>(pumpdown::kQuantities.size());
+    for (int r = 0; r < kModeRows; ++r) m_window.SetReadOnly(BoxId(r), isComputed(r));
+    for (int r = 0; r < kModeRows; ++r) m_window.SetEnabled(ButtonId(r), !isComputed(r));
     // The focus goes to the first box that is not computed.
     int focus = 0;
     while (isComputed(focus)) ++focus;

@@ -121,6 +121,11 @@ struct CategoryTable {
         return pairs[static_cast<std::size_t>(source)][static_cast<std::size_t>(target)];
     }
 
+    // Whether row `row` is converted and has a unit (not a cleared row).
+    bool IsUnitRow(int row) const {
+        return row >= 0 && row < rowCount && rows[static_cast<std::size_t>(row)].HasUnit();
+    }
+
     // The source row for a focused control id, or -1 when nothing is converted.
     int SourceRow(int focusedId) const {
         const int row = BoxRow(focusedId);

@@ -50,10 +50,6 @@ void ForEachPart(std::string_view list, bool caseSensitive, std::vector<Alias>& 
     }
 }
 
-bool IsUnitRow(const CategoryTable& table, int row) {
-    return row < table.rowCount && table.rows[static_cast<std::size_t>(row)].HasUnit();
-}
-
 // Edits (insert, delete, replace, swap two neighbours) that turn `a` into `b`.
 std::size_t Distance(const std::u32string& a, const std::u32string& b) {
     const std::size_t n = a.size(), m = b.size();
@@ -156,7 +152,7 @@ int FindUnit(const CategoryTable& table, std::string_view name, int language) {
     for (int l : order) {
         if (!IsLanguage(l)) continue;
         for (int r = 0; r < kRowCount; ++r) {
-            if (IsUnitRow(table, r) && SameCaption(table.Caption(r, l), name)) return r;
+            if (table.IsUnitRow(r) && SameCaption(table.Caption(r, l), name)) return r;
         }
     }
     for (int r = 0; r < table.rowCount; ++r) {
@@ -171,7 +167,7 @@ std::vector<std::string> SuggestUnits(const CategoryTable& table, std::string_vi
                                       int language) {
     std::vector<Candidate> candidates;
     for (int r = 0; r < kRowCount; ++r) {
-        if (!IsUnitRow(table, r)) continue;
+        if (!table.IsUnitRow(r)) continue;
         for (int l = 0; l < kLanguageCount; ++l) {
             const int preference = l == language ? 0 : l == kEnglish ? 1 : 3;
             candidates.push_back({r, preference, table.Caption(r, l)});
