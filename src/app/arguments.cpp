@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "user_text.h"
+
 #ifndef TEVRIMO_VERSION
 #define TEVRIMO_VERSION "1.0.0"
 #endif
@@ -44,22 +46,6 @@ bool Contains(const std::string_view (&list)[N], std::string_view name) {
     return false;
 }
 
-std::string Printable(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            static const char kHex[] = "0123456789ABCDEF";
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 StartRequest ReadArguments(int argc, const char* const* argv) {
@@ -73,7 +59,7 @@ StartRequest ReadArguments(int argc, const char* const* argv) {
         const std::string_view arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
             return {StartRequest::Kind::kError,
-                    "unexpected argument '" + Printable(arg) + "' (try 'tevrimo --help')"};
+                    "unexpected argument " + Quoted(arg) + " (try 'tevrimo --help')"};
         }
         // Qt takes "-style fusion", "--style fusion" and "-style=fusion" alike.
         std::string_view name = arg.substr(arg[1] == '-' ? 2 : 1);
@@ -84,13 +70,12 @@ StartRequest ReadArguments(int argc, const char* const* argv) {
         if (Contains(kQtValueOptions, name)) {
             request.platformGiven = request.platformGiven || name == "platform";
             if (!inlineValue && ++i >= argc) {
-                return {StartRequest::Kind::kError,
-                        "option '" + Printable(arg) + "' needs a value"};
+                return {StartRequest::Kind::kError, "option " + Quoted(arg) + " needs a value"};
             }
             continue;
         }
         return {StartRequest::Kind::kError,
-                "unknown option '" + Printable(arg) + "' (try 'tevrimo --help')"};
+                "unknown option " + Quoted(arg) + " (try 'tevrimo --help')"};
     }
     return request;
 }

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "user_text.h"
+
 namespace tevrimo {
 
 namespace {
@@ -87,30 +89,9 @@ struct Content {
     mode_t mode = 0;
     uid_t owner = 0;
     gid_t group = 0;
-    bool bom = false;   // starts with a UTF-8 byte-order mark
+    bool bom = false;  // starts with a UTF-8 byte-order mark
     std::vector<std::string> lines;
 };
-
-bool IsUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80                ? 1
-                        : c >= 0xC2 && c < 0xE0 ? 2
-                        : c >= 0xE0 && c < 0xF0 ? 3
-                        : c >= 0xF0 && c < 0xF5 ? 4
-                                                : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        }
-        const unsigned char d = n > 1 ? static_cast<unsigned char>(s[i + 1]) : 0;
-        if ((c == 0xE0 && d < 0xA0) || (c == 0xED && d >= 0xA0) || (c == 0xF0 && d < 0x90) ||
-            (c == 0xF4 && d >= 0x90))
-            return false;  // overlong forms, surrogates, beyond U+10FFFF
-        i += n;
-    }
-    return true;
-}
 
 Content Read(const std::string& path) {
     Content c;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// How tevrimo-cli writes what it finds: records as TSV, CSV (RFC 4180) or JSON, and the
-// user's own bytes shown safely inside one-line messages.
+// How tevrimo-cli writes what it finds: records as TSV, CSV (RFC 4180) or JSON.
 #pragma once
 
 #include <optional>
@@ -8,6 +7,7 @@
 #include <string_view>
 
 #include "output.h"
+#include "user_text.h"
 
 namespace tevrimo::cli {
 
@@ -15,10 +15,6 @@ enum class Format { kTsv, kCsv, kJson };
 
 // "tsv", "csv" or "json"; nullopt for anything else.
 std::optional<Format> ParseFormat(std::string_view name);
-
-// `text` in single quotes for a message on one line: control characters and bytes that
-// are not UTF-8 are written as escapes (\n, \t, \x1B, \u009B).
-std::string Quoted(std::string_view text);
 
 // One TSV or CSV record after another: fields in order, then End. TSV fields go out as
 // they are; CSV fields are quoted where they hold a comma, a quote or a line break, and
