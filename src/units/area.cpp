@@ -2,6 +2,7 @@
 // Area: eleven units, sizes in square metres, constants to eight significant digits.
 // From square centimetre and square millimetre to the largest units the page multiplies.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -22,7 +23,7 @@ enum Row {
 }  // namespace
 
 CategoryTable BuildArea() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"metre²", "meter²", "Meter²", "mètre²", "1", "m²|m2",
          "square metre|square metres|square meter|square meters|sq m"},
         {"acre", "acre", "Acre", "acre", "4046.8564224", "", "ac|acres"},  // 43560 square feet

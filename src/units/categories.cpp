@@ -5,7 +5,7 @@
 #include <mutex>
 #include <string>
 
-#include "category_builder.h"
+#include "category_registry.h"
 #include "unit_names.h"
 
 namespace tevrimo {

@@ -7,14 +7,14 @@
 
 namespace tevrimo {
 
-CategoryTable NewCategory(const CategorySpec& category) {
+CategoryTable NewCategory(const CategoryDef& category) {
     const int unitCount = static_cast<int>(category.units.size());
     const int rowCount = category.rowCount > 0 ? category.rowCount : unitCount;
     if (unitCount > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
     CategoryTable t;
     t.rowCount = rowCount;
     std::size_t r = 0;
-    for (const UnitSpec& u : category.units) {
+    for (const UnitDef& u : category.units) {
         UnitRow& row = t.rows[r++];
         row.captions = {u.tr, u.en, u.de, u.fr};
         if (!u.size.empty()) row.size = ExactRatio::FromText(u.size).Rounded(17);
@@ -30,10 +30,10 @@ CategoryTable NewCategory(const CategorySpec& category) {
     return t;
 }
 
-void FillProportional(CategoryTable& table, std::initializer_list<UnitSpec> units,
+void FillProportional(CategoryTable& table, std::initializer_list<UnitDef> units,
                       const ProportionalRules& rules) {
     std::vector<ExactRatio> sizes;
-    for (const UnitSpec& u : units) {
+    for (const UnitDef& u : units) {
         if (sizes.size() == static_cast<std::size_t>(table.rowCount)) break;
         sizes.push_back(ExactRatio::FromText(u.size));
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Helpers with which each category source file declares its table.
+// Helpers with which each category file defines its table: unit and category
+// definitions, the new table made from them, and the rules of proportional pairs.
 #pragma once
 
 #include <functional>
@@ -16,15 +17,15 @@ namespace tevrimo {
 // unit as decimal text ("0.3048", "1E-10", "1609.344/3600"); and the other names the
 // command line takes: symbols that match only in their own case, then names that match
 // in any case, "|" between them.
-struct UnitSpec {
+struct UnitDef {
     std::string_view tr, en, de, fr;
     std::string_view size = {};
     std::string_view symbols = {};
     std::string_view names = {};
 };
 
-struct CategorySpec {
-    std::initializer_list<UnitSpec> units;
+struct CategoryDef {
+    std::initializer_list<UnitDef> units;
     int rowCount = 0;  // rows the page converts; 0 means one per unit
 };
 
@@ -32,7 +33,7 @@ struct CategorySpec {
 // English caption of each unit row and a single space on the other rows; the pair
 // table starts with Entry on the diagonal and Skip elsewhere. The registry sets the
 // key, the tab caption and the tab index.
-CategoryTable NewCategory(const CategorySpec& category);
+CategoryTable NewCategory(const CategoryDef& category);
 
 // A pair of rows, source first.
 struct RowPair {
@@ -57,7 +58,7 @@ struct ProportionalRules {
 
 // Fills every pair i != j below N with one step: divide by size(j) / size(i), or multiply
 // for the multiplier pairs, each constant rounded half up on the exact ratio.
-void FillProportional(CategoryTable& table, std::initializer_list<UnitSpec> units,
+void FillProportional(CategoryTable& table, std::initializer_list<UnitDef> units,
                       const ProportionalRules& rules);
 
 inline std::function<int(int, int)> Digits(int n) {
@@ -68,21 +69,5 @@ inline std::function<int(int, int)> Digits(int n) {
 inline PairRule& Rule(CategoryTable& table, int source, int target) {
     return table.pairs[static_cast<std::size_t>(source)][static_cast<std::size_t>(target)];
 }
-
-// The builders of the thirteen tables, one per source file; the registry calls each
-// once, on first use.
-CategoryTable BuildLength();
-CategoryTable BuildArea();
-CategoryTable BuildVolume();
-CategoryTable BuildMass();
-CategoryTable BuildForce();
-CategoryTable BuildPressure();
-CategoryTable BuildTemperature();
-CategoryTable BuildTime();
-CategoryTable BuildSpeed();
-CategoryTable BuildDensity();
-CategoryTable BuildEnergy();
-CategoryTable BuildDataStorage();
-CategoryTable BuildVacuum();
 
 }  // namespace tevrimo

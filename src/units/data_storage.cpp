@@ -3,6 +3,7 @@
 // larger unit the page divides step by step, towards a smaller one it multiplies once
 // by the exact ratio. Rows 6 to 12 hold no unit and are emptied by every refresh.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 

@@ -7,6 +7,7 @@
 // stored below, and three quotients at full length. The slug of this page is exactly
 // 32.174 pounds.
 #include "category_builder.h"
+#include "category_registry.h"
 #include "exact_ratio.h"
 
 namespace tevrimo {

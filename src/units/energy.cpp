@@ -3,6 +3,7 @@
 // digits; from Btu and erg to some units the page multiplies. Joule and newton metre
 // are one unit under two names.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -25,7 +26,7 @@ enum Row {
 }  // namespace
 
 CategoryTable BuildEnergy() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"kJ", "kJ", "Kilojoule", "kilojoule", "1", "", "kilojoule|kilojoules"},
         {"Btu", "Btu", "Btu", "Btu", "1.05505585262", "",
          "british thermal unit|british thermal units"},  // international table Btu

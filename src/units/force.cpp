@@ -2,6 +2,7 @@
 // Force: fourteen units, sizes in newtons, constants to six significant digits. The kg
 // force and the kilopond are one unit under two names.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -10,7 +11,7 @@ enum Row { kNewton, kDyne, kGramForce, kKilogramForce, kKilonewton, kKilopond };
 }  // namespace
 
 CategoryTable BuildForce() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"newton", "newton", "Newton", "newton", "1", "N", "newtons"},
         {"dyne", "dyne", "Dyn", "dyne", "1E-5", "", "dyn|dynes"},
         {"gram kuvvet", "gram force", "Gramm Kraft", "gramme force", "0.00980665", "",

@@ -3,6 +3,7 @@
 // to eight significant digits; from angstrom to the five largest units the page
 // multiplies instead of dividing.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -24,7 +25,7 @@ enum Row {
 }  // namespace
 
 CategoryTable BuildLength() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"metre", "meter", "Meter", "mètre", "1", "m", "metre|metres|meters"},
         {"angström", "angstrom", "Angström", "angström", "1E-10", "",
          "Å|Å|ångström|ångströms|angstroms"},

@@ -2,6 +2,7 @@
 // Mass: thirteen units, sizes in kilograms, constants to six significant digits, with
 // ten slug pairs held at the values the page has always used.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -24,7 +25,7 @@ enum Row {
 }  // namespace
 
 CategoryTable BuildMass() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"kg", "kg", "Kilogramm", "kilogramme", "1", "",
          "kilogram|kilograms|kilogramme|kilogrammes"},
         {"karat", "carat", "Karat", "carat", "0.0002", "", "ct|carats"},

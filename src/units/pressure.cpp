@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Pressure: fourteen units, sizes in kilopascals, constants to six significant digits.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
 CategoryTable BuildPressure() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"kilopaskal", "kPa", "Kilopascal", "kilopascal", "1", "", "kilopascals"},
         {"atmosfer", "atm", "Atü", "atm", "101.325", "",
          "atmosphere|atmospheres|standard atmosphere|standard atmospheres"},

@@ -2,11 +2,12 @@
 // Speed: twelve units, sizes in metres per second as defined, constants to eight
 // significant digits.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
 CategoryTable BuildSpeed() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"metre/saniye", "m/s", "m/s", "mètre/s", "1", "",
          "mps|metre per second|metres per second|meter per second|meters per second"},
         {"santimetre/saniye", "cm/s", "cm/s", "cm/s", "0.01", "",

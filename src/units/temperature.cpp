@@ -3,6 +3,7 @@
 // (0.5555555555555, 0.4444444444444, 14.22222222222, 255.372) are the ones the page
 // has always used and are kept as they stand.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Time: five units with a year of 365.25 days. Every divisor is held as listed here.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 

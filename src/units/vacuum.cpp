@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "category_builder.h"
+#include "category_registry.h"
 #include "pumpdown.h"
 
 namespace tevrimo {

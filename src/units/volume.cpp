@@ -2,6 +2,7 @@
 // Volume: fourteen units, sizes in cubic metres. Constants towards cubic metre, barrel
 // and cubic centimetre carry eight significant digits, all others six.
 #include "category_builder.h"
+#include "category_registry.h"
 
 namespace tevrimo {
 
@@ -10,7 +11,7 @@ enum Row { kCubicMetre, kBarrel, kCubicCentimetre };  // the rows with eight-dig
 }  // namespace
 
 CategoryTable BuildVolume() {
-    const std::initializer_list<UnitSpec> units = {
+    const std::initializer_list<UnitDef> units = {
         {"metre³", "m³", "Meter³", "mètre³", "1", "m³|m3",
          "cubic metre|cubic metres|cubic meter|cubic meters"},
         {"barrel (petrol)", "barrel (oil)", "Barrel (Öl)", "baril (pétrole)", "0.158987294928", "",
