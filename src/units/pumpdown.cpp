@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "pumpdown.h"
+
+#include <cmath>
+#include <limits>
+
+#include "category_table.h"
+
+namespace tevrimo::pumpdown {
+
+namespace {
+double Op(StepOp op, double a, double b) {
+    return ApplyStep(op, a, b);
+}
+double Mul(double a, double b) {
+    return Op(StepOp::kMultiply, a, b);
+}
+double Div(double a, double b) {
+    return Op(StepOp::kDivide, a, b);
+}
+
+// Natural logarithm; undefined below zero, where it gives a positive NaN.
+double Ln(double x) {
+    if (std::isnan(x)) return x;
+    if (x < 0) return std::numeric_limits<double>::quiet_NaN();
+    return std::log(x);
+}
+double Exp(double x) {
+    return std::isnan(x) ? x : std::exp(x);
+}
+}  // namespace
+
+double PumpDownTime(double v, double p, double s) {
+    return Div(Mul(Mul(Ln(Div(kStartPressure, p)), v), kFactor), s);
+}
+double PumpCapacity(double v, double t, double p) {
+    return Mul(Mul(Ln(Div(kStartPressure, p)), Div(v, t)), kFactor);
+}
+double PumpDownVolume(double t, double s, double p) {
+    return Div(Div(Mul(t, s), Ln(Div(kStartPressure, p))), kFactor);
+}
+double FinalPressure(double t, double s, double v) {
+    return Mul(Exp(Div(Div(Mul(-t, s), v), kFactor)), kStartPressure);
+}
+
+Values Compute(Quantity q, const Inputs& in) {
+    switch (q) {
+        case Quantity::kCapacity: {
+            const double capacity = PumpCapacity(in.volume, in.time, in.pressure);
+            return {capacity, Div(Mul(capacity, kMinute), kLitresPerCubicMetre)};
+        }
+        case Quantity::kTime: {
+            const double time = PumpDownTime(in.volume, in.pressure, in.capacity);
+            return {Mul(time, kMinute), time};
+        }
+        case Quantity::kVolume: {
+            const double volume = PumpDownVolume(in.time, in.capacity, in.pressure);
+            return {volume, Div(volume, kLitresPerCubicMetre)};
+        }
+        case Quantity::kPressure: {
+            const double pressure = FinalPressure(in.time, in.capacity, in.volume);
+            return {pressure, Div(pressure, kMbarPerTorr)};
+        }
+    }
+    return {0, 0};
+}
+
+}  // namespace tevrimo::pumpdown
