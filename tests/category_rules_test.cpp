@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "categories.h"
+#include "pumpdown.h"
 
 namespace tevrimo {
 namespace {
@@ -293,7 +295,7 @@ TEST(PairConstants, DataStorageIsExactPowersOfTwo) {
 TEST(PairConstants, VacuumRowsConvertOnlyWithinTheirPair) {
     // Sizes in l/min, s, litres and mbar; the page's Torr is 1.33322 mbar.
     const Real sizes[8] = {1, 1000 / 60.0L, 1, 60, 1, 1000, 1, 1.33322L};
-    const CategoryTable& t = Category(kVacuumTab);
+    const CategoryTable& t = pumpdown::Table();
     for (int i = 0; i < 8; ++i) {
         for (int j = 0; j < 8; ++j) {
             const PairRule& rule = t.Pair(i, j);
@@ -330,6 +332,55 @@ TEST(CategoryRegistry, ThirteenTabsInOrder) {
     EXPECT_EQ(FindCategory("SICAKLIK"), FindCategory("temperature"));  // dotless i folds too
     EXPECT_EQ(FindCategory("13"), nullptr);
     EXPECT_EQ(FindCategory(""), nullptr);
+}
+
+// What the pages ask of a category. Only the vacuum page is a calculator, lays out a
+// label column and puts its boxes first in the Tab order; only the length page shows
+// its start language at once; a proportional page holds one constant per pair.
+TEST(CategoryRegistry, PagePropertiesAsThePagesNeedThem) {
+    constexpr auto kProportional = CategoryKind::kProportional;
+    constexpr auto kStepList = CategoryKind::kStepList;
+    const struct {
+        CategoryKind kind;
+        int buttonWidth;  // dialog units, from the page templates
+    } expected[] = {
+        {kProportional, 60},
+        {kProportional, 60},
+        {kProportional, 100},
+        {kProportional, 60},
+        {kProportional, 70},
+        {kProportional, 140},
+        {kStepList, 70},
+        {kProportional, 70},
+        {kProportional, 80},
+        {kStepList, 80},
+        {kProportional, 70},
+        {kStepList, 70},
+        {CategoryKind::kVacuum, 70},
+    };
+    static_assert(std::size(expected) == kCategoryCount);
+    for (int i = 0; i < kCategoryCount; ++i) {
+        const CategoryTable& t = Category(i);
+        const bool vacuum = t.key == "vacuum";
+        EXPECT_EQ(t.kind, expected[i].kind) << t.key;
+        EXPECT_EQ(t.buttonWidth, expected[i].buttonWidth) << t.key;
+        EXPECT_EQ(t.layout == PageLayout::kVacuum, vacuum) << t.key;
+        EXPECT_EQ(t.tabOrder == TabOrderRule::kBoxesFirst, vacuum) << t.key;
+        EXPECT_EQ(t.startLook == StartLook::kStartLanguage, t.key == "length") << t.key;
+        bool onePerPair = true;
+        for (int s = 0; s < t.rowCount; ++s) {
+            for (int d = 0; d < t.rowCount; ++d) {
+                const PairRule& rule = t.Pair(s, d);
+                const bool oneConstant =
+                    rule.kind == PairRule::Kind::kSteps && rule.stepCount <= 1 &&
+                    (rule.stepCount == 0 || rule.steps[0].op == StepOp::kMultiply ||
+                     rule.steps[0].op == StepOp::kDivide);
+                onePerPair = onePerPair && (s == d || oneConstant);
+            }
+        }
+        EXPECT_EQ(onePerPair, t.kind == kProportional) << t.key;
+    }
+    EXPECT_EQ(pumpdown::Table().key, "vacuum");
 }
 
 TEST(CategoryRegistry, TemplateCaptionsUntilTheFirstLanguage) {

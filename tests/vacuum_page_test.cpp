@@ -12,7 +12,7 @@ namespace {
 using testing::PageHarness;
 
 struct VacuumHarness : PageHarness {
-    VacuumHarness() : PageHarness(Category(kVacuumTab)) {}
+    VacuumHarness() : PageHarness(pumpdown::Table()) {}
     VacuumPage& Vacuum() { return static_cast<VacuumPage&>(Page()); }
     VacuumHarness& Click(int row) {
         ClickButton(row);

@@ -14,7 +14,7 @@ constexpr std::size_t kMaxSignedRest = 255;  // the sign toggle keeps at most th
 
 std::unique_ptr<ConversionPage> ConversionPage::Make(const CategoryTable& table,
                                                      PageWindow& window) {
-    if (table.tabIndex == kVacuumTab) return std::make_unique<VacuumPage>(table, window);
+    if (table.kind == CategoryKind::kVacuum) return std::make_unique<VacuumPage>(table, window);
     return std::make_unique<ConversionPage>(table, window);
 }
 
@@ -31,14 +31,15 @@ void ConversionPage::Initialize() {
 }
 
 void ConversionPage::OnInitDialog() {
-    if (m_table.tabIndex == 0) {
-        // The length page shows its start language at once.
-        m_window.SetFocus(BoxId(0));
-        ApplyLanguage();
-        return;
-    }
-    SetFlags(false, true, false, false);  // the English look, before any language
+    ShowStartLook();
     m_window.SetFocus(BoxId(0));
+}
+
+void ConversionPage::ShowStartLook() {
+    switch (m_table.startLook) {
+        case StartLook::kTemplate: SetFlags(false, true, false, false); break;  // English look
+        case StartLook::kStartLanguage: ApplyLanguage(); break;
+    }
 }
 
 void ConversionPage::SetFlags(bool turkish, bool english, bool german, bool french) {

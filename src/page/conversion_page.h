@@ -59,6 +59,8 @@ class ConversionPage {
     void Refresh();
     // Runs inside Refresh after the row writes, before the caret step.
     virtual void AfterRowWrites() {}
+    // The captions and flags the category shows until the page is handed a language.
+    void ShowStartLook();
     // Which of the four flags look selected (bright).
     void SetFlags(bool turkish, bool english, bool german, bool french);
 

@@ -8,7 +8,7 @@
 namespace tevrimo {
 
 TabOrder::TabOrder(const CategoryTable& table) {
-    const bool boxesFirst = table.tabIndex == kVacuumTab;
+    const bool boxesFirst = table.tabOrder == TabOrderRule::kBoxesFirst;
     std::size_t i = 0;
     for (int pass = 0; pass < 2; ++pass) {
         const bool boxes = (pass == 0) == boxesFirst;

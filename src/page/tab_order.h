@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Tab order of a page, as its template lists the controls: the unit buttons, then
-// the value boxes; on the vacuum page the boxes come first. Tab moves to the next stop
-// that can take the focus and wraps around within the page.
+// the value boxes, or the other way round as the category says (the vacuum page). Tab
+// moves to the next stop that can take the focus and wraps around within the page.
 #pragma once
 
 #include <array>

@@ -4,7 +4,7 @@
 namespace tevrimo {
 
 void VacuumPage::OnInitDialog() {
-    SetFlags(false, true, false, false);
+    ShowStartLook();
     static constexpr const char* kStartTexts[] = {"500", "30", "600", "10", "1000", "1", "10"};
     for (int r = 0; r < 7; ++r) m_window.SetBoxText(BoxId(r), kStartTexts[r]);
     m_window.SetBoxText(BoxId(7), FormatNumber(m_table.Pair(6, 7).Apply(10)));

@@ -30,15 +30,11 @@ constexpr int kFlagX = 217;
 constexpr int kFlagY[kLanguageCount] = {10, 30, 50, 70};
 constexpr int kFlagWidth = 47, kFlagHeight = 28;  // pixels: the pictures keep their size
 
-// Unit button width of each page template, by tab index (dialog units).
-constexpr int kButtonWidth[kCategoryCount] = {60, 60, 100, 60, 70, 140, 70, 70, 80, 80, 70, 70, 70};
-
-// The vacuum page template.
+// The vacuum page's layout: a column of labels, then the buttons, then the boxes.
 constexpr int kVacuumLabelWidth = 69;
 constexpr int kVacuumLabelY[4] = {16, 41, 67, 93};
 constexpr int kVacuumButtonX = 69;
-constexpr int kVacuumBoxX = 140;
-constexpr int kVacuumColumnWidth = 70;
+constexpr int kVacuumBoxWidth = 70;
 const char* const kVacuumLabels[4] = {
     "Pompa Kapasitesi:", "Bosaltma Süresi:", "Bosaltma Hacmi:", "Nihai Basinç:"};
 
@@ -99,8 +95,7 @@ void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
 
 PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     : QWidget(parent), m_table(table), m_tabOrder(table) {
-    const bool vacuum = table.tabIndex == kVacuumTab;
-    if (vacuum) {
+    if (table.layout == PageLayout::kVacuum) {
         for (int i = 0; i < 4; ++i) {
             m_labels[static_cast<std::size_t>(i)] =
                 new QLabel(QString::fromUtf8(kVacuumLabels[i]), this);
@@ -140,8 +135,8 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
 PageWidget::~PageWidget() = default;
 
 void PageWidget::LayOut(const DialogUnits& u, const QFont& controlFont) {
-    const bool vacuum = m_table.tabIndex == kVacuumTab;
-    const int width = kButtonWidth[m_table.tabIndex];
+    const bool vacuum = m_table.layout == PageLayout::kVacuum;
+    const int width = m_table.buttonWidth;
     for (int r = 0; r < kRowCount; ++r) {
         const int y = kRowY[r];
         QWidget* button = Button(r);
@@ -149,8 +144,9 @@ void PageWidget::LayOut(const DialogUnits& u, const QFont& controlFont) {
         button->setFont(controlFont);
         box->setFont(controlFont);
         if (vacuum) {
-            button->setGeometry(u.Rect(kVacuumButtonX, y, kVacuumColumnWidth, kButtonHeight));
-            box->setGeometry(u.Rect(kVacuumBoxX, y + 1, kVacuumColumnWidth, kBoxHeight));
+            button->setGeometry(u.Rect(kVacuumButtonX, y, width, kButtonHeight));
+            box->setGeometry(
+                u.Rect(kVacuumButtonX + width + 1, y + 1, kVacuumBoxWidth, kBoxHeight));
         } else {
             button->setGeometry(u.Rect(kButtonX, y, width, kButtonHeight));
             box->setGeometry(u.Rect(kButtonX + width + 1, y + 1, kBoxRight - (kButtonX + width + 1),
@@ -245,7 +241,7 @@ void PageWidget::NameRow(int row) {
 
 void PageWidget::LanguageApplied(int language) {
     m_language = language;
-    const QString legend = KeyLegend(language, m_table.tabIndex == kVacuumTab);
+    const QString legend = KeyLegend(language, m_table.kind == CategoryKind::kVacuum);
     for (int r = 0; r < kRowCount; ++r) {
         NameRow(r);
         Box(r)->setToolTip(legend);

@@ -44,7 +44,8 @@ CategoryTable BuildArea() {
         {"yard²", "yard²", "Yard²", "yard²", "0.83612736", "",
          "yd²|yd2|sq yd|square yard|square yards"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 60, .units = units});
     t.templateCaptions[11] = "";
     FillProportional(t, units,
                      {.digits = Digits(8),

@@ -9,7 +9,7 @@
 namespace tevrimo {
 
 inline constexpr int kCategoryCount = 13;
-inline constexpr int kVacuumTab = 12;
+inline constexpr int kVacuumTab = 12;  // the vacuum page; pumpdown::Table() is its table
 
 // The key, the tab caption and the tab index of category `tabIndex` (0..12), known
 // without building its table.

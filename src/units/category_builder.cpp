@@ -11,8 +11,14 @@ CategoryTable NewCategory(const CategoryDef& category) {
     const int unitCount = static_cast<int>(category.units.size());
     const int rowCount = category.rowCount > 0 ? category.rowCount : unitCount;
     if (unitCount > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
+    if (category.buttonWidth <= 0) throw std::logic_error("a category needs its button width");
     CategoryTable t;
     t.rowCount = rowCount;
+    t.kind = category.kind;
+    t.startLook = category.startLook;
+    t.layout = category.layout;
+    t.tabOrder = category.tabOrder;
+    t.buttonWidth = category.buttonWidth;
     std::size_t r = 0;
     for (const UnitDef& u : category.units) {
         UnitRow& row = t.rows[r++];

@@ -24,15 +24,22 @@ struct UnitDef {
     std::string_view names = {};
 };
 
+// A category: what kind of page it makes and how that page looks (see CategoryTable),
+// then its units.
 struct CategoryDef {
+    CategoryKind kind = CategoryKind::kProportional;
+    int buttonWidth = 0;  // of the unit buttons, in dialog units; required
+    StartLook startLook = StartLook::kTemplate;
+    PageLayout layout = PageLayout::kUnitRows;
+    TabOrderRule tabOrder = TabOrderRule::kButtonsFirst;
     std::initializer_list<UnitDef> units;
     int rowCount = 0;  // rows the page converts; 0 means one per unit
 };
 
-// A table with its captions and sizes filled in. Template captions default to the
-// English caption of each unit row and a single space on the other rows; the pair
-// table starts with Entry on the diagonal and Skip elsewhere. The registry sets the
-// key, the tab caption and the tab index.
+// A table with its page properties, captions and sizes filled in. Template captions
+// default to the English caption of each unit row and a single space on the other
+// rows; the pair table starts with Entry on the diagonal and Skip elsewhere. The
+// registry sets the key, the tab caption and the tab index.
 CategoryTable NewCategory(const CategoryDef& category);
 
 // A pair of rows, source first.

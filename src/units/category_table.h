@@ -103,11 +103,39 @@ class RowWrites {
     std::size_t m_count = 0;
 };
 
+// What kind of page a category makes.
+enum class CategoryKind : std::uint8_t {
+    kProportional,  // every pair one multiplication or division by its own constant
+    kStepList,      // pairs that need more: offsets, reciprocals, chains, emptied rows
+    kVacuum,        // the pump-down calculator: pairs of rows, one quantity computed
+};
+
+// What a page shows from its creation until the tab control hands it a language.
+enum class StartLook : std::uint8_t {
+    kTemplate,       // the template's captions, the flags in the English look
+    kStartLanguage,  // the captions and flags of the page's start language at once
+};
+
+// Where the page's controls sit.
+enum class PageLayout : std::uint8_t {
+    kUnitRows,  // each unit button with its value box to the right
+    kVacuum,    // a label column, then the buttons, then the boxes
+};
+
+// The order in which Tab visits a page's controls.
+enum class TabOrderRule : std::uint8_t { kButtonsFirst, kBoxesFirst };
+
 struct CategoryTable {
     std::string_view key;         // English name used on the command line
     std::string_view tabCaption;  // Turkish, the same in every language
     int tabIndex = 0;
     int rowCount = 0;  // N: rows 0..N-1 are converted
+    // What the other layers ask of the category, set by its own file.
+    CategoryKind kind = CategoryKind::kProportional;
+    StartLook startLook = StartLook::kTemplate;
+    PageLayout layout = PageLayout::kUnitRows;
+    TabOrderRule tabOrder = TabOrderRule::kButtonsFirst;
+    int buttonWidth = 0;  // of the unit buttons, in dialog units
     std::array<UnitRow, kRowCount> rows{};
     // What the buttons show before the page's first language is applied. They belong
     // with the captions, and the headless page shows them as the desktop one does.

@@ -19,7 +19,9 @@ double Bits(int row) {
 
 CategoryTable BuildDataStorage() {
     CategoryTable t =
-        NewCategory({.units =
+        NewCategory({.kind = CategoryKind::kStepList,
+                     .buttonWidth = 70,
+                     .units =
                          {
                              {"bit", "bit", "bit", "bit", "", "b", "bits"},
                              {"Byte", "Byte", "Byte", "Byte", "", "B", "byte|bytes|octet|octets"},

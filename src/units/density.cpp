@@ -57,7 +57,9 @@ int Reciprocal(int row) {
 CategoryTable BuildDensity() {
     // Sizes with the digits the page stores.
     CategoryTable t = NewCategory(
-        {.units = {
+        {.kind = CategoryKind::kStepList,
+         .buttonWidth = 80,
+         .units = {
              {"kg/m³", "kg/m³", "kg/m³", "kg/m³", "1", "",
               "kg/m3|kilogram per cubic metre|kilograms per cubic metre|kilogram per cubic "
               "meter|kilograms per cubic meter"},

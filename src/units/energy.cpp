@@ -59,7 +59,8 @@ CategoryTable BuildEnergy() {
          "N·m|Nm|newton metre|newton metres|newton meter|newton meters"},
         {"therm", "therm", "therm", "therm", "105505.585262", "", "thm|therms"},  // 100000 Btu
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 70, .units = units});
     t.templateCaptions[5] = "ft.lb";
     t.templateCaptions[6] = "hp.h";
     FillProportional(t, units,

@@ -35,7 +35,8 @@ CategoryTable BuildForce() {
         {"ton kuvvet", "tonne force", "Tonne Kraft", "tonne force", "9806.65", "",
          "tf|tonne-force|tonnes force|tonnes-force"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 70, .units = units});
     FillProportional(t, units, {.digits = Digits(6), .sameUnit = {{kKilogramForce, kKilopond}}});
     return t;
 }

@@ -45,7 +45,10 @@ CategoryTable BuildLength() {
         {"thou", "thou", "Thou", "thou", "2.54E-5", "", "thous"},
         {"yarda", "yard", "Yard", "yard", "0.9144", "", "yd|yards"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t = NewCategory({.kind = CategoryKind::kProportional,
+                                   .buttonWidth = 60,
+                                   .startLook = StartLook::kStartLanguage,
+                                   .units = units});
     FillProportional(t, units,
                      {.digits = Digits(8),
                       .multipliers = {{kAngstrom, kMetre},

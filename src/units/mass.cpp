@@ -48,7 +48,8 @@ CategoryTable BuildMass() {
         {"ton (kısa)", "ton (short)", "Tonne (kurz)", "tonne (court)", "907.18474", "",
          "short ton|short tons|US ton|US tons"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 60, .units = units});
     FillProportional(t, units,
                      {.digits = Digits(6),
                       .held = {

@@ -36,7 +36,8 @@ CategoryTable BuildPressure() {
          "psi|lbf/in2|lbf/in²|pound per square inch|pounds per square inch"},  // 4.4482216152605 N
                                                                                // per 0.00064516 m²
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 140, .units = units});
     FillProportional(t, units, {.digits = Digits(6)});
     return t;
 }

@@ -4,9 +4,13 @@
 #include <cmath>
 #include <limits>
 
-#include "category_table.h"
+#include "categories.h"
 
 namespace tevrimo::pumpdown {
+
+const CategoryTable& Table() {
+    return Category(kVacuumTab);
+}
 
 namespace {
 double Op(StepOp op, double a, double b) {

@@ -7,7 +7,12 @@
 #include <cstddef>
 #include <optional>
 
+#include "category_table.h"
+
 namespace tevrimo::pumpdown {
+
+// The vacuum page's table: its rows in four unit pairs.
+const CategoryTable& Table();
 
 inline constexpr double kStartPressure = 1013.25;  // p0, mbar
 inline constexpr double kFactor = 1.3;             // k

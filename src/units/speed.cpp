@@ -33,7 +33,8 @@ CategoryTable BuildSpeed() {
         {"yarda/saniye", "yard/s", "Yard/s", "yard/s", "0.9144", "",
          "yd/s|yard per second|yards per second"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 80, .units = units});
     FillProportional(t, units, {.digits = Digits(8)});
     return t;
 }

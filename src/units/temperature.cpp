@@ -9,7 +9,9 @@ namespace tevrimo {
 
 CategoryTable BuildTemperature() {
     CategoryTable t =
-        NewCategory({.units = {
+        NewCategory({.kind = CategoryKind::kStepList,
+                     .buttonWidth = 70,
+                     .units = {
                          {"Kelvin", "kelvin", "Kelvin", "Kelvin", "", "K", "kelvins|degK"},
                          {"Derece", "celcius", "Gradcelcius", "degré celcius", "", "",
                           "celsius|°C|degC|C|deg C|degree celsius|degrees celsius|centigrade"},

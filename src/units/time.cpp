@@ -7,7 +7,9 @@ namespace tevrimo {
 
 CategoryTable BuildTime() {
     CategoryTable t =
-        NewCategory({.units = {
+        NewCategory({.kind = CategoryKind::kProportional,
+                     .buttonWidth = 70,
+                     .units = {
                          {"saniye", "second", "Sekunde", "seconde", "1", "", "s|sec|secs|seconds"},
                          {"gün", "day", "Tag", "jour", "86400", "", "d|days"},
                          {"saat", "hour", "Stunde", "heure", "3600", "", "h|hr|hrs|hours"},

@@ -10,7 +10,11 @@ namespace tevrimo {
 CategoryTable BuildVacuum() {
     using namespace pumpdown;
     CategoryTable t = NewCategory(
-        {.units = {
+        {.kind = CategoryKind::kVacuum,
+         .buttonWidth = 70,
+         .layout = PageLayout::kVacuum,
+         .tabOrder = TabOrderRule::kBoxesFirst,
+         .units = {
              {"litre/dakika", "l/min", "l/Min", "l/Min", "", "",
               "L/min|lpm|litre per minute|litres per minute|liter per minute|liters per minute"},
              {"m³/saat", "m³/h", "m³/h", "m³/h", "", "",

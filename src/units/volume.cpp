@@ -44,7 +44,8 @@ CategoryTable BuildVolume() {
         {"yarda³", "yd³", "Yard³", "yard³", "0.764554857984", "",
          "yd³|yd3|cu yd|cubic yard|cubic yards"},
     };
-    CategoryTable t = NewCategory({.units = units});
+    CategoryTable t =
+        NewCategory({.kind = CategoryKind::kProportional, .buttonWidth = 100, .units = units});
     FillProportional(
         t, units, {.digits = [](int, int target) {
             return target == kCubicMetre || target == kBarrel || target == kCubicCentimetre ? 8 : 6;
