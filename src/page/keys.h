@@ -44,7 +44,6 @@ inline constexpr int kSubtract = 0x6D;
 inline constexpr int kDecimal = 0x6E;
 inline constexpr int kDivide = 0x6F;
 inline constexpr int kF1 = 0x70;  // F1..F24 are 0x70..0x87
-inline constexpr int kF10 = 0x79;
 inline constexpr int kOemPlus = 0xBB;
 inline constexpr int kOemComma = 0xBC;
 inline constexpr int kOemMinus = 0xBD;

@@ -19,8 +19,6 @@ class TabOrder {
     // stops `canFocus` refuses are skipped. kNoControl when no stop can take it.
     int Next(int focused, bool backwards, const std::function<bool(int id)>& canFocus) const;
 
-    const std::array<int, 2 * kRowCount>& Stops() const { return m_stops; }
-
   private:
     std::array<int, 2 * kRowCount> m_stops{};
 };

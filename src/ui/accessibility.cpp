@@ -6,6 +6,7 @@
 
 #include "category_tab_ctrl.h"
 #include "main_dialog.h"
+#include "pressable_picture.h"
 
 namespace tevrimo {
 

@@ -3,7 +3,8 @@
 
 #include <QDesktopServices>
 #include <QPixmap>
-#include "dialog_units.h"
+
+#include "pictures.h"
 
 namespace tevrimo {
 

@@ -4,9 +4,7 @@
 #pragma once
 
 #include <QFont>
-#include <QPixmap>
 #include <QRect>
-#include <QString>
 
 namespace tevrimo {
 
@@ -22,9 +20,5 @@ struct DialogUnits {
         return QRect(X(x), Y(y), X(x + width) - X(x), Y(y + height) - Y(y));
     }
 };
-
-// The picture ":/images/<name>.png" for a screen of `pixelRatio`: above 1 the drawing
-// at twice the size ("<name>@2x.png"), so that it stays as sharp as the text.
-QPixmap Picture(const QString& name, qreal pixelRatio);
 
 }  // namespace tevrimo

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "accessibility.h"
 #include "category_tab_ctrl.h"
 #include "dialog_units.h"
 #include "page_widget.h"

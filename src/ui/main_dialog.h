@@ -10,10 +10,10 @@
 #include <array>
 
 #include "banner.h"
+#include "pressable_picture.h"
 
 class QLabel;
 class QPushButton;
-#include "accessibility.h"
 
 namespace tevrimo {
 
@@ -31,7 +31,6 @@ class MainDialog : public QWidget {
 
     CategoryTabCtrl& Tabs() { return *m_tabs; }
     QLabel& Banner() { return *m_banner; }
-    int BannerPhase() const { return m_bannerPhase; }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
     // One tick of the banner timer.

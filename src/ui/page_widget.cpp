@@ -14,6 +14,7 @@
 
 #include "keys.h"
 #include "page_texts.h"
+#include "pictures.h"
 #include "qt_keys.h"
 
 namespace tevrimo {

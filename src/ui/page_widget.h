@@ -12,12 +12,11 @@
 #include "conversion_page.h"
 #include "dialog_units.h"
 #include "page_window.h"
+#include "pressable_picture.h"
 #include "tab_order.h"
 
 class QLabel;
 class QPushButton;
-
-#include "accessibility.h"
 
 namespace tevrimo {
 
