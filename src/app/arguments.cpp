@@ -3,11 +3,8 @@
 
 #include <string_view>
 
+#include "tevrimo_version.h"
 #include "user_text.h"
-
-#ifndef TEVRIMO_VERSION
-#define TEVRIMO_VERSION "1.0.0"
-#endif
 
 namespace tevrimo {
 
@@ -97,11 +94,7 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return "tevrimo " TEVRIMO_VERSION
-           "\n"
-           "Copyright (c) 2026 The Tevrimo developers\n"
-           "Released under the MIT licence: you may use, copy, change and pass it on freely,\n"
-           "provided the copyright and licence notice go with it. It comes with no warranty.\n";
+    return "tevrimo " TEVRIMO_VERSION "\n" TEVRIMO_LICENCE_NOTICE;
 }
 
 }  // namespace tevrimo

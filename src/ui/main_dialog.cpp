@@ -15,6 +15,7 @@
 #include "dialog_units.h"
 #include "page_widget.h"
 #include "profile.h"
+#include "tevrimo_version.h"
 
 // The pictures are compiled into the library; make sure they are linked in.
 static void InitResources() {
@@ -51,7 +52,7 @@ MainDialog::MainDialog(Profile& profile, QString applicationName)
     InstallAccessibility();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Tevrimo v1.00"));
+    setWindowTitle(QStringLiteral(TEVRIMO_WINDOW_CAPTION));
     setAccessibleName(windowTitle());
     setFont(DialogFont());
     m_icon.addFile(QStringLiteral(":/images/icon_16.png"));
