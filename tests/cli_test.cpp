@@ -80,6 +80,39 @@ TEST(Cli, StreamsOneLinePerInputLine) {
     EXPECT_EQ(RunCli("convert length foot --to meter", junk).out, "0\n0\n");
 }
 
+// A vacuum value converts into the other unit of its quantity and nowhere else; the
+// pump-down computation belongs to `pumpdown`.
+TEST(Cli, VacuumConvertsWithinEachPair) {
+    const struct {
+        const char* from;
+        const char* value;
+        const char* to;
+        const char* out;
+    } cases[] = {
+        {"l/min", "500", "m³/h", "30\n"},
+        {"m³/h", "30", "l/min", "500\n"},
+        {"s", "100", "min", "1.66667\n"},
+        {"min", "10", "s", "600\n"},
+        {"liter", "1000", "m³", "1\n"},
+        {"m³", "1", "liter", "1000\n"},
+        {"mbar", "1013.25", "Torr", "760.002\n"},
+        {"Torr", "760", "mbar", "1013.25\n"},
+        {"s", "100", "s", "100\n"},
+        {"s", "100", "mbar", "\n"},
+        {"Torr", "7", "l/min", "\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string args = std::string("convert vacuum '") + c.from + "' --to '" + c.to + "'";
+        EXPECT_EQ(RunCli(args + " " + c.value).out, c.out) << args;
+        EXPECT_EQ(RunCli(args, std::string(c.value) + "\n").out, c.out) << args << " (stream)";
+    }
+    EXPECT_EQ(RunCli("convert vacuum s 100 --format json").out,
+              "{\"category\":\"vacuum\",\"unit\":\"s\",\"value\":\"100\",\"results\":{\"l/min\":"
+              "\"\",\"m³/h\":\"\",\"s\":\"100\",\"min\":\"1.66667\",\"liter\":\"\",\"m³\":\"\","
+              "\"mbar\":\"\",\"Torr\":\"\"}}\n");
+    EXPECT_EQ(RunCli("convert vacuum 7", "760\n").out, "\t\t\t\t\t\t1013.25\t760\n");
+}
+
 TEST(Cli, SameResultsWhateverTheLocale) {
     for (const char* locale : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
         const std::string env = std::string("LC_ALL=") + locale + " ";

@@ -348,7 +348,7 @@ class Converter {
             WriteJson(entry, Compute(entry));
             return;
         }
-        if (m_target && m_format == Format::kTsv && m_table.tabIndex != kVacuumTab) {
+        if (m_target && m_format == Format::kTsv) {
             // The fast path of a long stream: one pair rule, no page.
             const PairRule& rule = m_table.Pair(m_source, *m_target);
             switch (rule.kind) {
@@ -409,20 +409,12 @@ class Converter {
         record.End();
     }
 
-    // The text of every row for `entry` typed into the source row, as the page shows
-    // them. Views into this object, valid until the next call.
+    // The text of every row for `entry` typed into the source row, by the table's pair
+    // rules: a row the rules leave alone stays empty (on the vacuum page, every row
+    // outside the source's pair; the pump-down itself is `pumpdown`'s job). Views into
+    // this object, valid until the next call.
     Texts Compute(std::string_view entry) {
         Texts texts{};
-        if (m_table.tabIndex == kVacuumTab) {
-            // The vacuum page also computes; each entry goes to a fresh page.
-            m_session.emplace(m_table);
-            m_session->ClickBox(m_source);
-            m_session->Page().ShowEntry(entry);
-            for (int r = 0; r < kRowCount; ++r) {
-                texts[static_cast<std::size_t>(r)] = m_session->Window().Text(r);
-            }
-            return texts;
-        }
         m_table.Refresh(entry, ParseNumber(entry), m_source, m_writes);
         for (const RowWrites::Write& w : m_writes) {
             texts[static_cast<std::size_t>(BoxRow(w.boxId))] = w.text;
@@ -461,7 +453,6 @@ class Converter {
     Format m_format;
     Output& m_out;
     RowWrites m_writes;
-    std::optional<PageSession> m_session;
 };
 
 // Whether `entry` is a number and nothing else, blanks around it allowed.

@@ -37,6 +37,7 @@ bool InputReady() {
 }  // namespace
 
 void Output::Write(std::string_view text) {
+    if (text.empty()) return;  // may be a view of nothing, with no data at all
     if (m_size + text.size() > sizeof m_buffer) {
         Flush();
         if (text.size() > sizeof m_buffer) {
