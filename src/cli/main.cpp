@@ -84,7 +84,8 @@ std::string Usage() {
            "          number is ignored, no number reads as 0. Put '--' before a negative\n"
            "          value that could look like an option.\n"
            "L:        tr, en, de or fr (default en).\n"
-           "F:        tsv (default), csv or json (JSON Lines when streaming).\n" +
+           "F:        tsv (default), csv or json (JSON Lines when streaming). A tab, CR, LF\n"
+           "          or backslash inside a tsv field is written as \\t, \\r, \\n or \\\\.\n" +
            Wrapped("TOKEN:    ", ReplayTokenHelp()) +
            "\n"
            "Options:\n"
@@ -352,7 +353,7 @@ class Converter {
             // The fast path of a long stream: one pair rule, no page.
             const PairRule& rule = m_table.Pair(m_source, *m_target);
             switch (rule.kind) {
-                case PairRule::Kind::kEntry: m_out.Write(entry); break;
+                case PairRule::Kind::kEntry: WriteTsvField(m_out, entry); break;
                 case PairRule::Kind::kSteps: {
                     char buffer[kFormatBufferSize];
                     m_out.Write({buffer, FormatNumber(rule.Apply(ParseNumber(entry)), buffer)});
@@ -367,8 +368,13 @@ class Converter {
         RecordWriter record(m_out, m_format);
         const Texts texts = Compute(entry);
         for (int r = 0; r < kRowCount; ++r) {
-            if (Shown(r)) {
-                record.Field(texts[static_cast<std::size_t>(r)]);
+            if (!Shown(r)) continue;
+            // Only the entry itself is user text; every other text is a formatted number.
+            const std::string_view text = texts[static_cast<std::size_t>(r)];
+            if (m_table.Pair(m_source, r).kind == PairRule::Kind::kEntry) {
+                record.Field(text);
+            } else {
+                record.OwnField(text);
             }
         }
         record.End();

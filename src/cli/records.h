@@ -16,13 +16,16 @@ enum class Format { kTsv, kCsv, kJson };
 // "tsv", "csv" or "json"; nullopt for anything else.
 std::optional<Format> ParseFormat(std::string_view name);
 
-// One TSV or CSV record after another: fields in order, then End. TSV fields go out as
-// they are; CSV fields are quoted where they hold a comma, a quote or a line break, and
-// records end with CR-LF.
+// One TSV or CSV record after another: fields in order, then End. TSV fields are
+// written as WriteTsvField writes them; CSV fields are quoted where they hold a comma,
+// a quote or a line break, and records end with CR-LF.
 class RecordWriter {
   public:
     RecordWriter(Output& out, Format format) : m_out(out), m_format(format) {}
     void Field(std::string_view text);
+    // A field the program formatted itself, such as a number: nothing in it needs an
+    // escape in TSV, so it goes out as it is.
+    void OwnField(std::string_view text);
     void End();
 
   private:
@@ -30,6 +33,10 @@ class RecordWriter {
     Format m_format;
     bool m_first = true;
 };
+
+// A TSV field: a tab, CR, LF or backslash in `text` is written as "\t", "\r", "\n" or
+// "\\", so that a field never splits its record; everything else as it is.
+void WriteTsvField(Output& out, std::string_view text);
 
 // A JSON string: quotes, backslashes and control characters escaped, bytes that are
 // not UTF-8 replaced by U+FFFD, so that every line parses.
