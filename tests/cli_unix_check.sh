@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # tevrimo-cli as a Unix tool: failed writes and reads, a reader that goes away, answers
-# that arrive while the input is still coming, bounded memory on a line without end,
-# and the bash completion.
+# that arrive while the input is still coming, non-blocking descriptors, bounded memory
+# on a line without end, and the bash completion.
 set -u
 cli=$1
 completion=$2
@@ -27,6 +27,72 @@ probe "'$cli' convert length foot <&-"
 first=$({ echo 1; sleep 3; echo 2; } | "$cli" convert length foot --to meter |
   { IFS= read -r -t 2 line; echo "$line"; cat >/dev/null; })
 [ "$first" = 0.3048 ] && ok || bad "live streaming gave '$first' within 2 s"
+
+# Non-blocking standard input and output: a descriptor that is not ready yet (EAGAIN)
+# is waited for, not a failure. Each case waits until the program sleeps, which it can
+# only do on a descriptor that was not ready, and only then lets data through.
+if command -v python3 >/dev/null; then
+  nonblocking=$(python3 - "$cli" <<'PY'
+import os, signal, subprocess, sys, tempfile, time
+signal.signal(signal.SIGPIPE, signal.SIG_DFL)
+cli = sys.argv[1]
+convert = [cli, "convert", "length", "foot", "--to", "meter"]
+
+def asleep_or_ended(p):
+    while p.poll() is None:
+        with open(f"/proc/{p.pid}/stat") as f:
+            if f.read().rsplit(")", 1)[1].split()[0] == "S":
+                return
+        time.sleep(0.001)
+
+def slow_input():
+    # Input that comes slowly, both ends non-blocking.
+    r_in, w_in = os.pipe()
+    r_out, w_out = os.pipe()
+    os.set_blocking(r_in, False)
+    os.set_blocking(w_out, False)
+    p = subprocess.Popen(convert, stdin=r_in, stdout=w_out, stderr=subprocess.PIPE)
+    os.close(r_in)
+    os.close(w_out)
+    with os.fdopen(r_out, "rb") as out, os.fdopen(w_in, "wb", buffering=0) as into:
+        into.write(b"1\n")
+        got = out.readline()
+        asleep_or_ended(p)  # it has found the input empty
+        if p.poll() is None:
+            into.write(b"2\n")
+        into.close()
+        got += out.read()
+    return got == b"0.3048\n0.6096\n", got, p
+
+def full_pipe():
+    # Output far larger than the pipe, read only once the program waits for room.
+    lines = 200000
+    with tempfile.TemporaryFile() as values:
+        values.write(b"1\n" * lines)
+        values.seek(0)
+        r_out, w_out = os.pipe()
+        os.set_blocking(w_out, False)
+        p = subprocess.Popen(convert, stdin=values, stdout=w_out, stderr=subprocess.PIPE)
+        os.close(w_out)
+        asleep_or_ended(p)
+        with os.fdopen(r_out, "rb") as out:
+            got = out.read()
+    return got == b"0.3048\n" * lines, got[-20:], p
+
+for name, case in [("slow input", slow_input), ("full pipe", full_pipe)]:
+    same, got, p = case()
+    err = p.stderr.read()
+    status = p.wait()
+    good = same and status == 0 and err == b""
+    print(f"{name}: " + ("ok" if good else f"exit {status}, {err!r}, output ending {got[-20:]!r}"))
+PY
+)
+  for result in "slow input" "full pipe"; do
+    grep -qx "$result: ok" <<<"$nonblocking" && ok || bad "non-blocking, $result: $(grep "^$result" <<<"$nonblocking")"
+  done
+else
+  echo "SKIPPED: non-blocking standard input and output (python3 not found)"
+fi
 
 # A line without end: one message naming it, an empty line in its place, exit 1, and
 # memory bounded by a small multiple of the 1 MiB limit.

@@ -12,10 +12,23 @@ namespace tevrimo::cli {
 
 namespace {
 
+// Whether the call on `fd` failed only because the descriptor is non-blocking and not
+// ready yet; if so, waits until it is. Throws `Failure` when the wait itself fails.
+template <typename Failure>
+bool WaitedUntilReady(int fd, short events) {
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+    pollfd p{fd, events, 0};
+    while (::poll(&p, 1, -1) < 0) {
+        if (errno != EINTR) throw Failure{errno};
+    }
+    return true;
+}
+
 void WriteAll(const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(STDOUT_FILENO, data, size);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && WaitedUntilReady<WriteFailed>(STDOUT_FILENO, POLLOUT)) continue;
         if (n < 0 && errno == EPIPE) {
             // Nobody reads any more: end as the default SIGPIPE would, without a word.
             std::signal(SIGPIPE, SIG_DFL);
@@ -61,6 +74,7 @@ bool LineReader::Fill() {
     for (;;) {
         const ssize_t n = ::read(STDIN_FILENO, m_chunk, sizeof m_chunk);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && WaitedUntilReady<ReadFailed>(STDIN_FILENO, POLLIN)) continue;
         if (n < 0) throw ReadFailed{errno};
         m_begin = 0;
         m_end = static_cast<std::size_t>(n);

@@ -29,8 +29,9 @@ class Output {
         if (m_size == sizeof m_buffer) Flush();
         m_buffer[m_size++] = c;
     }
-    // Writes what is buffered. Throws WriteFailed; a reader that has gone away (a closed
-    // pipe) ends the program quietly, as SIGPIPE does.
+    // Writes what is buffered, waiting on a non-blocking descriptor that is not ready.
+    // Throws WriteFailed; a reader that has gone away (a closed pipe) ends the program
+    // quietly, as SIGPIPE does.
     void Flush();
 
   private:
@@ -48,7 +49,8 @@ class LineReader {
     LineReader(Output& out, std::size_t maxLength) : m_out(out), m_maxLength(maxLength) {}
 
     // The next line in `line` (valid until the next call). kTooLong: the line has more
-    // than maxLength bytes; the rest of it is skipped. Throws ReadFailed.
+    // than maxLength bytes; the rest of it is skipped. Waits on a non-blocking
+    // descriptor that has nothing yet. Throws ReadFailed.
     Result Next(std::string_view& line);
 
   private:
