@@ -150,6 +150,34 @@ TEST(Cli, PumpDownComputesTheMissingQuantity) {
               "l/min\t600.383\nm³/h\t36.023\n");
     EXPECT_EQ(RunCli("pumpdown --time 10 --volume 1000").status, 2);
     EXPECT_EQ(RunCli("pumpdown --capacity 1 --time 10 --volume 1000 --pressure 10").status, 2);
+    EXPECT_EQ(RunCli("pumpdown --capacity ' 500 ' --volume 1000 --pressure 1013.2").out,
+              "s\t0.00769819\nmin\t0.000128303\n");
+}
+
+// Values the computation cannot take: one line naming the option, exit 1.
+TEST(Cli, PumpDownRefusesNonsense) {
+    const struct {
+        const char* args;
+        const char* message;
+    } cases[] = {
+        {"--capacity 500 --volume 1000 --pressure 2000",
+         "--pressure: 2000 is not below the start pressure 1013.25 mbar"},
+        {"--capacity 500 --time 10 --pressure 1013.25",
+         "--pressure: 1013.25 is not below the start pressure 1013.25 mbar"},
+        {"--capacity 30m3/h --time 10 --pressure 10", "--capacity: '30m3/h' is not a number"},
+        {"--capacity 500 --time '' --pressure 10", "--time: '' is not a number"},
+        {"--capacity 500 --time $'1\\e[0m' --pressure 10", "--time: '1\\x1B[0m' is not a number"},
+        {"--capacity 500 --time 10 --volume 0", "--volume: 0 is not a positive number"},
+        {"--capacity 500 --time 10 --volume -0", "--volume: -0 is not a positive number"},
+        {"--capacity 500 --time 10 --pressure -5", "--pressure: -5 is not a positive number"},
+        {"--capacity 1e400 --time 10 --volume 1", "--capacity: 1e400 is not a finite number"},
+        {"--time ' nan' --volume 1 --pressure 10", "--time: nan is not a finite number"},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunCli(std::string("pumpdown ") + c.args);
+        EXPECT_EQ(r.out, std::string("tevrimo-cli: ") + c.message + "\n") << c.args;
+        EXPECT_EQ(r.status, 1) << c.args;
+    }
 }
 
 TEST(Cli, BadUsageIsExitTwoWithOneLine) {

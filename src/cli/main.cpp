@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // tevrimo-cli: the converter's pages on the command line.
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "categories.h"
@@ -74,7 +76,10 @@ std::string Usage() {
            "                                  play keys and clicks on a fresh page and print its\n"
            "                                  fourteen value boxes\n"
            "  pumpdown [--capacity L/MIN] [--time MIN] [--volume LITRES] [--pressure MBAR]\n"
-           "                                  give three, get the fourth\n"
+           "                                  give three, get the fourth; each a positive\n"
+           "                                  number, the pressure below " +
+           FormatNumber(pumpdown::kStartPressure) +
+           " mbar\n"
            "\n" +
            Wrapped("CATEGORY: ",
                    categories + "(or a tab index 0..12, or the Turkish tab caption)") +
@@ -95,8 +100,8 @@ std::string Usage() {
            "  --help     show this help and exit\n"
            "  --version  show the version and exit\n"
            "\n"
-           "Exit status: 0 on success, 1 when an input line or a read or write failed, 2 for\n"
-           "bad usage.\n";
+           "Exit status: 0 on success, 1 when an input line or a pumpdown value was refused\n"
+           "or a read or write failed, 2 for bad usage.\n";
 }
 
 struct UsageError {
@@ -559,6 +564,25 @@ int Replay(const Arguments& args) {
     return 0;
 }
 
+// Why the text given to pump-down option `name` cannot be used, or nothing, with its
+// value in `value`. It must be a number and nothing else, as --strict reads it, finite
+// and positive; a final pressure must lie below the start pressure.
+std::optional<std::string> PumpDownRefusal(std::string_view name, std::string_view text,
+                                           double& value) {
+    const std::string option = std::string(name) + ": ";
+    if (!ParseWholeNumber(text, value)) return option + Quoted(text) + " is not a number";
+    // A whole number: without the blanks around it, nothing but the number's own characters.
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::string number(text.substr(first, text.find_last_not_of(" \t") + 1 - first));
+    if (!std::isfinite(value)) return option + number + " is not a finite number";
+    if (!(value > 0)) return option + number + " is not a positive number";
+    if (name == "--pressure" && value >= pumpdown::kStartPressure) {
+        return option + number + " is not below the start pressure " +
+               FormatNumber(pumpdown::kStartPressure) + " mbar";
+    }
+    return std::nullopt;
+}
+
 int PumpDown(const Arguments& args) {
     NoMoreWords(args, 0);
     const int language = RequireLanguage(args.lang);
@@ -567,17 +591,24 @@ int PumpDown(const Arguments& args) {
         Fail("give exactly three of --capacity, --time, --volume and --pressure (" +
              std::to_string(given) + " given)");
     }
-    const auto value = [](const std::optional<std::string_view>& v) {
-        return v ? ParseNumber(*v) : 0.0;
-    };
+    pumpdown::Inputs inputs;
+    for (const auto& [name, text, value] :
+         {std::tuple{"--capacity", args.capacity, &inputs.capacity},
+          {"--time", args.time, &inputs.time},
+          {"--volume", args.volume, &inputs.volume},
+          {"--pressure", args.pressure, &inputs.pressure}}) {
+        if (!text) continue;
+        if (const auto refusal = PumpDownRefusal(name, *text, *value)) {
+            std::fprintf(stderr, "%s: %s\n", kProgram, refusal->c_str());
+            return 1;
+        }
+    }
     using pumpdown::Quantity;
     const Quantity computed = !args.capacity ? Quantity::kCapacity
                               : !args.time   ? Quantity::kTime
                               : !args.volume ? Quantity::kVolume
                                              : Quantity::kPressure;
-    const pumpdown::Values values = pumpdown::Compute(
-        computed,
-        {value(args.capacity), value(args.time), value(args.volume), value(args.pressure)});
+    const pumpdown::Values values = pumpdown::Compute(computed, inputs);
     const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
     const CategoryTable& table = Category(kVacuumTab);
     Output out;
