@@ -107,6 +107,18 @@ status=$?
   bad "endless line: exit $status, $(cat "$work/err")"
 [ "${3:-1}" = 0 ] || [ "$(tail -1 "$work/rss")" -lt 8000 ] && ok || bad "endless line took $(tail -1 "$work/rss") kB"
 
+# An unknown name of 128 kB, about the most one argument can hold: the one-line answer,
+# without memory that grows with the name.
+name=$(head -c 128000 /dev/zero | tr '\0' x)
+for args in "convert length $name 1" "convert $name foot 1" "convert length foot 1 --to $name"; do
+  # shellcheck disable=SC2086
+  /usr/bin/time -o "$work/rss" -f '%M' "$cli" $args > /dev/null 2> "$work/err"
+  status=$?
+  [ $status -eq 2 ] && [ "$(wc -l < "$work/err")" -eq 1 ] && ok || bad "long name: exit $status"
+  [ "${3:-1}" = 0 ] || [ "$(tail -1 "$work/rss")" -lt 8000 ] && ok ||
+    bad "long name took $(tail -1 "$work/rss") kB: ${args:0:20}"
+done
+
 # Completion: commands, categories, the units of the category typed, option values.
 complete_words() {
   bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tevrimo_cli

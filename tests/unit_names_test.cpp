@@ -92,5 +92,31 @@ TEST(UnitNames, NearMissesGetSuggestions) {
     EXPECT_EQ(SuggestCategories("sicaklk"), std::vector<std::string>{"Sıcaklık"});
 }
 
+// Up to three edits, never more, however long the name: a name far longer than any
+// unit answers at once with nothing.
+TEST(UnitNames, SuggestionsKeepTheirBoundForAnyLength) {
+    const CategoryTable& length = *FindCategory("length");
+    const std::string huge(10 << 20, 'x');
+    const struct {
+        std::string name;
+        std::vector<std::string> suggested;
+    } cases[] = {
+        {"kilometerxxx", {"kilometer"}},
+        {"kilometerxxxx", {}},
+        {"cubic meters per hourxyz", {}},
+        {std::string(128000, 'x'), {}},
+        {huge, {}},
+        {"kilometer" + huge, {}},
+        {std::string(5 << 20, '\xC3') + std::string(5 << 20, '\x9F'), {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SuggestUnits(length, c.name, kEnglish), c.suggested) << c.name.substr(0, 20);
+    }
+    EXPECT_EQ(SuggestUnits(*FindCategory("vacuum"), "cubic meters per hourxyz", kEnglish),
+              std::vector<std::string>{"cubic meters per hour"});
+    EXPECT_TRUE(SuggestCategories(huge).empty());
+    EXPECT_EQ(SuggestCategories("lengthxyz"), std::vector<std::string>{"length"});
+}
+
 }  // namespace
 }  // namespace tevrimo

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "categories.h"
 
@@ -50,22 +51,42 @@ void ForEachPart(std::string_view list, bool caseSensitive, std::vector<Alias>& 
     }
 }
 
-// Edits (insert, delete, replace, swap two neighbours) that turn `a` into `b`.
-std::size_t Distance(const std::u32string& a, const std::u32string& b) {
+// `text` folded as Folded does; nothing when it has more than `most` code points.
+std::optional<std::u32string> FoldedAtMost(std::string_view text, std::size_t most) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (out.size() == most) return std::nullopt;
+        out.push_back(Fold(NextCodePoint(text, i)));
+    }
+    return out;
+}
+
+// Edits (insert, delete, replace, swap two neighbours) that turn `a` into `b`, or
+// `bound` + 1 for anything beyond `bound`. The table is kept three rows at a time (a
+// swap looks two rows back), and the work ends once a whole row lies beyond the bound,
+// since no later row has a smaller value than the smallest of the row before it.
+std::size_t Distance(std::u32string_view a, std::u32string_view b, std::size_t bound) {
     const std::size_t n = a.size(), m = b.size();
-    std::vector<std::vector<std::size_t>> d(n + 1, std::vector<std::size_t>(m + 1));
-    for (std::size_t i = 0; i <= n; ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= m; ++j) d[0][j] = j;
+    if ((n > m ? n - m : m - n) > bound) return bound + 1;
+    std::vector<std::size_t> twoBack(m + 1), previous(m + 1), current(m + 1);
+    for (std::size_t j = 0; j <= m; ++j) previous[j] = j;
     for (std::size_t i = 1; i <= n; ++i) {
+        current[0] = i;
+        std::size_t smallest = i;
         for (std::size_t j = 1; j <= m; ++j) {
             const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            std::size_t d = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+                d = std::min(d, twoBack[j - 2] + 1);
             }
+            current[j] = d;
+            smallest = std::min(smallest, d);
         }
+        if (smallest > bound) return bound + 1;
+        std::swap(twoBack, previous);
+        std::swap(previous, current);
     }
-    return d[n][m];
+    return std::min(previous[m], bound + 1);
 }
 
 // A name that may have been meant: the thing it names (a row, a category), how much
@@ -78,9 +99,16 @@ struct Candidate {
 
 std::vector<std::string> Suggest(std::string_view typed, const std::vector<Candidate>& candidates) {
     constexpr std::size_t kMaxSuggestions = 3;
-    const std::u32string input = Folded(typed);
+    constexpr std::size_t kMaxEdits = 3;
+    // A name longer than every candidate by more than the edits allowed is near none;
+    // such a name, however long, is not even folded in full.
+    std::size_t longest = 0;  // in bytes, never fewer than the code points
+    for (const Candidate& c : candidates) longest = std::max(longest, c.text.size());
+    const std::optional<std::u32string> folded = FoldedAtMost(typed, longest + kMaxEdits);
+    if (!folded) return {};
+    const std::u32string& input = *folded;
     // Short names allow one edit, longer ones up to three; never all of it.
-    const std::size_t limit = input.size() <= 4 ? 1 : input.size() <= 8 ? 2 : 3;
+    const std::size_t limit = input.size() <= 4 ? 1 : input.size() <= 8 ? 2 : kMaxEdits;
     struct Best {
         std::size_t distance;
         int preference;
@@ -89,7 +117,7 @@ std::vector<std::string> Suggest(std::string_view typed, const std::vector<Candi
     };
     std::vector<Best> best;
     for (const Candidate& c : candidates) {
-        const std::size_t d = Distance(input, Folded(c.text));
+        const std::size_t d = Distance(input, Folded(c.text), limit);
         if (d > limit || d >= input.size()) continue;
         auto it = std::find_if(best.begin(), best.end(),
                                [&c](const Best& b) { return b.owner == c.owner; });
