@@ -21,6 +21,22 @@ expected=$(tr -cd '\n' < "$work/junk" | wc -c)
 { head -c 10000000 /dev/zero | tr '\0' '7'; printf '\n2\n'; } > "$work/long"
 [ "$("$cli" convert length foot --to meter < "$work/long" 2>/dev/null | tr '\n' ' ')" = " 0.6096 " ] && ok || bad "10 MB line"
 
+# The 1 MiB limit counts a line without its LF or CR-LF. The 65535-byte line before
+# puts the CR at the very end of a 64 kB read.
+line() { printf 1; head -c $(($1 - 1)) /dev/zero | tr '\0' ' '; printf "$2"; }
+mib=1048576
+for before in 0 65535; do
+  for end in '\n' '\r\n' ''; do
+    for size in $mib $((mib + 1)); do
+      { [ $before -eq 0 ] || line $((before - 1)) '\n'; line $size "$end"; } > "$work/limit"
+      want=0.3048 status_want=0
+      [ $size -gt $mib ] && want='' status_want=1
+      got=$("$cli" convert length foot --to meter < "$work/limit" 2>/dev/null | tail -1 | tr -d "\n"; echo ":${PIPESTATUS[0]}")
+      [ "$got" = "$want:$status_want" ] && ok || bad "line of $size bytes ending '$end' after $before: $got"
+    done
+  done
+done
+
 printf '1\xff\xfe\n\xc3\x28\n\xe2\x82\n' > "$work/utf8"
 [ "$(lines_out "$work/utf8")" -eq 3 ] && ok || bad "invalid UTF-8"
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "replay_tokens.h"
+#include "user_text.h"
 
 namespace tevrimo {
 namespace {
@@ -280,6 +281,45 @@ TEST(Cli, ScriptableEdges) {
         const Result r = RunCli(c.args, c.input);
         EXPECT_EQ(r.out, c.out) << c.args;
         EXPECT_EQ(r.status, c.status) << c.args;
+    }
+}
+
+// User text in a message is escaped wherever it comes from: no control, bidirectional
+// control or stray byte reaches the terminal raw.
+TEST(Cli, MessagesShowNoRawUserBytes) {
+    const std::string word = "$'x\\e[2J\\xe2\\x80\\xae\\xc2\\x9b\\x7f\\t\\r\\n\\xff'";
+    const std::string line = "x\x1b[2J\xe2\x80\xae\xc2\x9b\x7f\t\r\xff\n";
+    const struct {
+        std::string args, input;
+    } cases[] = {
+        {word, ""},
+        {"convert " + word + " foot 1", ""},
+        {"convert length " + word + " 1", ""},
+        {"convert length foot 1 --to " + word, ""},
+        {"convert length foot 1 --lang " + word, ""},
+        {"convert length foot 1 --format " + word, ""},
+        {"convert length foot 1 --" + word + "=1", ""},
+        {"convert length foot " + word + " --strict", ""},
+        {"convert length foot --strict", line},
+        {"units length " + word, ""},
+        {"replay length 1 " + word, ""},
+        {"replay length --lang " + word, ""},
+        {"pumpdown --capacity " + word + " --time 1 --volume 1", ""},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunCli(c.args, c.input);
+        EXPECT_NE(r.status, 0) << c.args;
+        std::string_view rest = r.out;
+        while (!rest.empty()) {
+            char32_t cp = 0;
+            const std::size_t n = Utf8Sequence(rest, cp);
+            if (n == 0 || (cp != '\n' && IsHiddenControl(cp))) {
+                ADD_FAILURE() << c.args << ": raw byte at " << r.out.size() - rest.size() << " in "
+                              << r.out;
+                break;
+            }
+            rest.remove_prefix(n);
+        }
     }
 }
 

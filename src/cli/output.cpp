@@ -93,8 +93,7 @@ LineReader::Result LineReader::Next(std::string_view& line) {
                 return Result::kEnd;
             }
             line = m_carry;
-            if (line.back() == '\r') line.remove_suffix(1);
-            return Result::kLine;
+            return Ended(line);
         }
         const char* start = m_chunk + m_begin;
         const std::size_t available = m_end - m_begin;
@@ -105,7 +104,9 @@ LineReader::Result LineReader::Next(std::string_view& line) {
             if (nl) m_skipping = false;
             continue;
         }
-        if (m_carry.size() + length > m_maxLength) {
+        // A line may hold one byte beyond the limit until its end shows whether that
+        // byte is the CR of a CR-LF.
+        if (m_carry.size() + length > m_maxLength + 1) {
             m_skipping = nl == nullptr;
             m_carry.clear();
             return Result::kTooLong;
@@ -117,9 +118,13 @@ LineReader::Result LineReader::Next(std::string_view& line) {
             if (!nl) continue;
             line = m_carry;
         }
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        return Result::kLine;
+        return Ended(line);
     }
+}
+
+LineReader::Result LineReader::Ended(std::string_view& line) const {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line.size() > m_maxLength ? Result::kTooLong : Result::kLine;
 }
 
 }  // namespace tevrimo::cli

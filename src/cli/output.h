@@ -49,12 +49,14 @@ class LineReader {
     LineReader(Output& out, std::size_t maxLength) : m_out(out), m_maxLength(maxLength) {}
 
     // The next line in `line` (valid until the next call). kTooLong: the line has more
-    // than maxLength bytes; the rest of it is skipped. Waits on a non-blocking
-    // descriptor that has nothing yet. Throws ReadFailed.
+    // than maxLength bytes, not counting its LF or CR-LF; the rest of it is skipped. Waits on a
+    // non-blocking descriptor that has nothing yet. Throws ReadFailed.
     Result Next(std::string_view& line);
 
   private:
     bool Fill();  // false at the end of input
+    // `line` without the CR of a CR-LF end; kTooLong when it is still too long.
+    Result Ended(std::string_view& line) const;
 
     Output& m_out;
     std::size_t m_maxLength;
