@@ -16,20 +16,13 @@
 #include "pumpdown.h"
 #include "records.h"
 #include "replay_tokens.h"
+#include "tevrimo_version.h"
 #include "unit_names.h"
-
-#ifndef TEVRIMO_VERSION
-#define TEVRIMO_VERSION "1.0.0"
-#endif
 
 namespace tevrimo::cli {
 namespace {
 
 constexpr const char* kProgram = "tevrimo-cli";
-constexpr const char* kLicenceNotice =
-    "Copyright (c) 2026 The Tevrimo developers\n"
-    "Released under the MIT licence: you may use, copy, change and pass it on freely,\n"
-    "provided the copyright and licence notice go with it. It comes with no warranty.\n";
 constexpr std::size_t kMaxLineLength = 1 << 20;  // longer input lines are not values
 
 // `text` folded into lines of at most 80 columns, each after the first indented to the
@@ -610,7 +603,7 @@ int PumpDown(const Arguments& args) {
                                              : Quantity::kPressure;
     const pumpdown::Values values = pumpdown::Compute(computed, inputs);
     const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
-    const CategoryTable& table = Category(kVacuumTab);
+    const CategoryTable& table = pumpdown::Table();
     Output out;
     for (const auto& [row, v] :
          {std::pair{rows.first, values.first}, {rows.second, values.second}}) {
@@ -635,7 +628,7 @@ int Run(int argc, char** argv) {
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h") return Print(Usage());
     if (command == "--version") {
-        return Print(std::string(kProgram) + " " TEVRIMO_VERSION "\n" + kLicenceNotice);
+        return Print(std::string(kProgram) + " " TEVRIMO_VERSION "\n" TEVRIMO_LICENCE_NOTICE);
     }
     for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
         if (std::string_view(argv[i]) == "--help") return Print(Usage());
