@@ -4,7 +4,7 @@
 # case must start, exit 0, and leave either a complete profile or the old file
 # untouched; some cases check more.
 set -u
-program=$1
+program=$(readlink -f "$1")
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 root=$(mktemp -d)
@@ -12,15 +12,23 @@ trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
 pass=0 fail=0
 
 # Starts the program, waits until its window is up, then closes it the way a window
-# manager would. The program takes SIGTERM as a close request once its window is shown,
-# so the wait is for its SIGTERM handler (SigCgt in /proc), at most 20 s.
+# manager would. The program takes SIGTERM as a close request once its window is shown.
+# Until the new process has become the program, it is a copy of this shell, which
+# catches SIGTERM too; so the wait is for the program's own file and its SIGTERM handler
+# (SigCgt in /proc), at most 120 s.
 run() {
-  local cfg=$1 during=${2:-} caught i
+  local cfg=$1 during=${2:-} caught pid
   XDG_CONFIG_HOME=$cfg "$program" &
-  local pid=$!
-  for ((i = 0; i < 2000; i++)); do
+  pid=$!
+  local deadline=$((SECONDS + 120))
+  while [ $SECONDS -lt $deadline ]; do
+    [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ] || {
+      [ -e "/proc/$pid/exe" ] || break  # it has ended already
+      sleep 0.01
+      continue
+    }
     caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
-    [ -z "$caught" ] && break  # it has ended already
+    [ -z "$caught" ] && break
     (( 0x$caught & (1 << 14) )) && break
     sleep 0.01
   done
