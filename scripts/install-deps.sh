@@ -8,7 +8,7 @@
 set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-      xvfb xauth fonts-dejavu-core locales time)
+      xvfb xauth fonts-dejavu-core locales time acl attr)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "profile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,8 +66,8 @@ TEST_F(ProfileTest, WritesInOrderAndKeepsOtherEntries) {
     ASSERT_TRUE(
         p.WriteInts("Settings", {{"xpos", 10}, {"ypos", 20}, {"curtab", 3}, {"curlang", 2}}));
     EXPECT_EQ(Read(),
-              "[Other]\nkeep=me\n[Settings]\nypos=20\nextra=x\nxpos=10\ncurtab=3\ncurlang=2\n[Last]"
-              "\nz=1\n");
+              "[Other]\nkeep=me\n[Settings]\nypos=20\nextra=x\r\nxpos=10\ncurtab=3\ncurlang=2\n"
+              "[Last]\nz=1\n");
     EXPECT_EQ(Profile(m_path).GetInt("Settings", "curlang", 0), 2);
 }
 
@@ -88,6 +92,133 @@ TEST_F(ProfileTest, FailedWriteLeavesTheOldFileAndNoLitter) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir)) ++entries;
     EXPECT_EQ(entries, 2);  // tevrimo.INI and the folder: no temporary file left behind
     EXPECT_EQ(Read(), "[Settings]\ncurtab=4\n");
+}
+
+TEST_F(ProfileTest, KeepsLineEndsAndByteOrderMark) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        // Each line keeps its end; added lines end as the first line does.
+        {"\xEF\xBB\xBF[A]\r\nx=1\n[Settings]\r\ncurtab=1\r\nlast=2",
+         "\xEF\xBB\xBF[A]\r\nx=1\n[Settings]\r\ncurtab=5\r\nlast=2\r\ncurlang=1\r\n"},
+        {"[A]\r\nx=1\r\n", "[A]\r\nx=1\r\n[Settings]\r\ncurtab=5\r\ncurlang=1\r\n"},
+        {"[Settings]\ncurtab=1\r\n", "[Settings]\ncurtab=5\r\ncurlang=1\n"},
+    };
+    for (const auto& c : cases) {
+        Write(c.before);
+        Profile p(m_path);
+        ASSERT_TRUE(p.WriteInts("Settings", {{"curtab", 5}, {"curlang", 1}}));
+        EXPECT_EQ(Read(), c.after) << c.before;
+    }
+}
+
+// What a refused save leaves: every file as it was, one reason.
+TEST_F(ProfileTest, RefusedSavesSayWhyAndTouchNothing) {
+    const struct {
+        const char* setup;  // shell commands in the profile's folder
+        const char* reason;
+    } cases[] = {
+        {"printf '[Settings]\\ncurtab=1\\n' > tevrimo.INI; chmod 444 tevrimo.INI",
+         "it is read-only"},
+        {"mkdir tevrimo.INI", "a folder stands in its place"},
+        {"printf 'x\\0' > tevrimo.INI; for i in '' $(seq -s ' ' -f -%g 2 99); do : > "
+         "tevrimo.INI.not-read$i; done",
+         "it is no text profile and no free '.not-read' name is left to keep it under"},
+        {"head -c $((1028 * 1024 - 20)) /dev/zero | tr '\\0' x > tevrimo.INI",
+         "it would grow beyond 1028 KiB, more than is read as a profile"},
+    };
+    const auto listing = [this] {
+        std::string out;
+        FILE* pipe = ::popen(("cd " + m_dir +
+                              " && find . -mindepth 1 -printf '%p %m %s %T@\\n' | sort; cat "
+                              "tevrimo.INI 2>/dev/null | sha256sum")
+                                 .c_str(),
+                             "r");
+        for (int c; pipe && (c = std::fgetc(pipe)) != EOF;) out += static_cast<char>(c);
+        if (pipe) ::pclose(pipe);
+        return out;
+    };
+    for (const auto& c : cases) {
+        [[maybe_unused]] const int status =
+            std::system(("cd " + m_dir + " && rm -rf ./* && " + c.setup).c_str());
+        const std::string before = listing();
+        Profile p(m_path);
+        const SaveResult result = p.WriteInts("Settings", {{"curtab", 1}});
+        EXPECT_FALSE(result) << c.setup;
+        EXPECT_EQ(result.reason, c.reason);
+        EXPECT_EQ(listing(), before) << c.setup;
+    }
+}
+
+// The save reads and merges again when the file changes between its read and its
+// replace, whether it replaces the file or, for a file of several names, writes in place.
+TEST_F(ProfileTest, MergesAgainWhenTheFileChangesDuringTheSave) {
+    for (const bool hardLinked : {false, true}) {
+        Write("[Settings]\ncurtab=1\n");
+        const std::string other = m_dir + "/other.ini";
+        ::unlink(other.c_str());
+        if (hardLinked) {
+            ASSERT_EQ(::link(m_path.c_str(), other.c_str()), 0);
+        }
+        Profile p(m_path);
+        int calls = 0;
+        p.SetBeforeReplace([&] {
+            if (++calls <= 2) std::ofstream(m_path, std::ios::app) << "late" << calls << "=1\n";
+        });
+        ASSERT_TRUE(p.WriteInts("Settings", {{"curtab", 5}}));
+        const std::string merged = "[Settings]\ncurtab=5\nlate1=1\nlate2=1\n";
+        EXPECT_EQ(Read(), merged);
+        struct stat a {
+        }, b{};
+        EXPECT_EQ(hardLinked, ::stat(m_path.c_str(), &a) == 0 && ::stat(other.c_str(), &b) == 0 &&
+                                  a.st_ino == b.st_ino);
+
+        // A file that never stops changing is left to its writer.
+        p.SetBeforeReplace([&] { std::ofstream(m_path, std::ios::app) << "more=1\n"; });
+        const SaveResult result = p.WriteInts("Settings", {{"curtab", 7}});
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.reason, "it kept changing while it was saved");
+        std::string expected = merged;
+        for (int i = 0; i < 5; ++i) expected += "more=1\n";
+        EXPECT_EQ(Read(), expected);
+    }
+}
+
+// Only temporary files of this profile's save, old and not held by a save that is
+// still running, are removed.
+TEST_F(ProfileTest, RemovesOnlyAbandonedTemporaryFiles) {
+    Write("[Settings]\n");
+    const struct {
+        const char* name;
+        bool old, locked, removed;
+    } files[] = {
+        {".tevrimo.INI.tevrimo-save-Ab3xY9", true, false, true},
+        {".tevrimo.INI.tevrimo-save-Fresh1", false, false, false},
+        {".tevrimo.INI.tevrimo-save-Locked", true, true, false},
+        {".tevrimo.INI.tevrimo-save-Ab3xY", true, false, false},
+        {".tevrimo.INI.tevrimo-save-Ab-xY9", true, false, false},
+        {".other.INI.tevrimo-save-Ab3xY9", true, false, false},
+        {"tevrimo.INI.Ab3xY9", true, false, false},
+    };
+    std::vector<int> locks;
+    for (const auto& f : files) {
+        const std::string path = m_dir + "/" + f.name;
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0},
+                                            {::time(nullptr) - 3600, 0}};
+        if (f.old) ::futimens(fd, hourAgo);
+        if (f.locked) {
+            ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+        }
+        locks.push_back(fd);
+    }
+    Profile p(m_path);
+    ASSERT_TRUE(p.WriteInts("Settings", {{"curtab", 1}}));
+    for (const auto& f : files)
+        EXPECT_EQ(::access((m_dir + "/" + f.name).c_str(), F_OK) != 0, f.removed) << f.name;
+    for (const int fd : locks) ::close(fd);
 }
 
 TEST_F(ProfileTest, DefaultPathFollowsXdgConfigHome) {

@@ -3,14 +3,21 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <deque>
+#include <optional>
 
 #include "user_text.h"
 
@@ -18,7 +25,17 @@ namespace tevrimo {
 
 namespace {
 
-constexpr std::size_t kMaxProfileSize = 1 << 20;  // larger files are not a profile of ours
+// The largest file read as a profile: a mebibyte of the user's own content and room for
+// the program's entries. A save never writes a larger file, so whatever the program
+// wrote is read back at the next start.
+constexpr std::size_t kMaxProfileSize = (std::size_t{1} << 20) + (std::size_t{4} << 10);
+constexpr int kMaxLinks = 40;       // symbolic links on one path, as the kernel allows
+constexpr int kSaveAttempts = 5;    // reads and merges when the file changes meanwhile
+constexpr int kAsideNames = 99;     // "<name>.not-read", "-2" ... "-99"
+constexpr time_t kAbandoned = 600;  // seconds: a temporary file this old is left over
+// Temporary files of a save: ".<profile name>.tevrimo-save-" and six letters or digits.
+constexpr std::string_view kTempMarker = ".tevrimo-save-";
+constexpr std::size_t kTempTail = 6;
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -72,146 +89,338 @@ int ToInt(std::string_view text) {
     return static_cast<int>(v);
 }
 
-bool MakeFolders(const std::string& folder) {
-    if (folder.empty()) return true;
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    const std::size_t slash = folder.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(folder.substr(0, slash)))
-        return false;
-    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+std::string Why(int error) {
+    return std::strerror(error);
 }
 
-// What a profile file holds, as far as this program is concerned.
-struct Content {
-    enum State { kMissing, kUnreadable, kNotAFile, kNotText, kText };
-    State state = kMissing;
-    mode_t mode = 0;
-    uid_t owner = 0;
-    gid_t group = 0;
-    bool bom = false;  // starts with a UTF-8 byte-order mark
-    std::vector<std::string> lines;
+SaveResult NotSaved(std::string reason) {
+    return {false, std::move(reason)};
+}
+
+class Fd {
+  public:
+    Fd() = default;
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(Fd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Fd& operator=(Fd&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { Reset(); }
+
+    int Get() const { return m_fd; }
+    int Release() { return std::exchange(m_fd, -1); }
+    explicit operator bool() const { return m_fd >= 0; }
+
+  private:
+    void Reset() {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+    }
+    int m_fd = -1;
 };
 
-Content Read(const std::string& path) {
-    Content c;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        c.state = errno == ENOENT ? Content::kMissing : Content::kUnreadable;
-        return c;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        c.state = Content::kNotAFile;
-        return c;
-    }
-    c.mode = st.st_mode;
-    c.owner = st.st_uid;
-    c.group = st.st_gid;
-    c.state = Content::kNotText;
-    std::string text;
-    bool readOk = static_cast<std::size_t>(st.st_size) <= kMaxProfileSize;
-    char buffer[1 << 14];
-    while (readOk) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) c.state = Content::kUnreadable;
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-        readOk = text.size() <= kMaxProfileSize;
-    }
-    ::close(fd);
-    if (!readOk || c.state == Content::kUnreadable) return c;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        c.bom = true;
-        text.erase(0, 3);
-    }
-    if (text.find('\0') != std::string::npos || !IsUtf8(text)) return c;
-    c.state = Content::kText;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        c.lines.push_back(std::move(line));
+// Whether `a` and `b` describe the same file with the same content, as far as the
+// inode tells.
+bool Unchanged(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A folder where everyone may create files, as /tmp. A link in there may have been
+// planted by anyone; the kernel's link protection asks for the sticky bit too, but
+// without it a planted link is just as harmful to the file it points to.
+bool WritableByAll(const struct stat& folder) {
+    return (folder.st_mode & S_IWOTH) != 0;
+}
+
+// Where the profile's file is: its folder, held open so that nothing can be swapped
+// underneath, and its name in there.
+struct Place {
+    Fd folder;  // O_PATH; no folder when one on the way is missing (reading only)
+    struct stat folderStat {};
+    std::string folderShown;  // the folder as a path, for messages
+    std::string name;
+    bool viaLink = false;  // the file's own name was a symbolic link
+
+    std::string Shown() const { return folderShown + "/" + name; }
+    std::string FolderShown() const { return folderShown.empty() ? "/" : folderShown; }
+};
+
+void Prepend(std::deque<std::string>& rest, std::string_view path) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start < path.size();) {
+        std::size_t end = path.find('/', start);
+        if (end == std::string_view::npos) end = path.size();
+        if (end > start) parts.emplace_back(path.substr(start, end - start));
         start = end + 1;
     }
-    return c;
+    rest.insert(rest.begin(), parts.begin(), parts.end());
 }
 
-// The file a path names once symbolic links are followed; the path itself when it is
-// none (or the links go round in circles).
-std::string LinkTarget(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        char buffer[4096];
-        const ssize_t n = ::readlink(path.c_str(), buffer, sizeof buffer);
-        if (n < 0 || static_cast<std::size_t>(n) == sizeof buffer) return path;
-        std::string link(buffer, static_cast<std::size_t>(n));
-        const std::size_t slash = path.find_last_of('/');
-        if (link.front() != '/' && slash != std::string::npos)
-            link = path.substr(0, slash + 1) + link;
-        path = link;
+// Finds the folder and name of the file `path` names, one step at a time from "/" or
+// the current folder: every step is opened with O_NOFOLLOW, and symbolic links are read
+// and followed here. A link in a folder that everyone can write is followed only when
+// it belongs to this user or to the folder's owner, as the kernel's link protection
+// has it for sticky folders, whether or not that protection is on.
+// With `create`, missing folders are made (0700); behind a link to the file, only in
+// folders of the user's. Returns why the path cannot be used, if it cannot.
+std::optional<std::string> Locate(const std::string& path, bool create, Place& place) {
+    const uid_t me = ::geteuid();
+    Fd folder;
+    std::string shown;
+    const auto start = [&](bool absolute) {
+        folder = Fd(::open(absolute ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        shown = absolute ? "" : ".";
+        return static_cast<bool>(folder);
+    };
+    if (path.empty() || !start(path.front() == '/'))
+        return "its folder cannot be opened: " + Why(path.empty() ? ENOENT : errno);
+    std::deque<std::string> rest;
+    Prepend(rest, path);
+    bool namesFolder = path.back() == '/';
+    bool linkedFile = false;
+    int links = 0;
+    for (int steps = 0; steps < 4096; ++steps) {
+        if (rest.empty()) return std::string("a folder stands in its place");
+        const std::string name = std::move(rest.front());
+        rest.pop_front();
+        const bool last = rest.empty();
+        const std::string here = shown + "/" + name;
+        if (name == "." || name == "..") {
+            if (name == "..") {
+                Fd up(::openat(folder.Get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                if (!up) return Quoted(here) + " cannot be reached: " + Why(errno);
+                folder = std::move(up);
+                shown = here;
+            }
+            if (last) return std::string("a folder stands in its place");
+            continue;
+        }
+        struct stat inside {};
+        if (::fstat(folder.Get(), &inside) != 0)
+            return Quoted(shown.empty() ? "/" : shown) + " cannot be reached: " + Why(errno);
+        struct stat st {};
+        const bool exists = ::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (!exists && errno != ENOENT) return Quoted(here) + " cannot be reached: " + Why(errno);
+        if (exists && S_ISLNK(st.st_mode)) {
+            if (WritableByAll(inside) && st.st_uid != me && st.st_uid != inside.st_uid)
+                return "the symbolic link " + Quoted(here) +
+                       " belongs to another user, in a folder everyone can write";
+            if (++links > kMaxLinks) return Quoted(here) + ": " + Why(ELOOP);
+            std::string target(PATH_MAX, '\0');
+            const ssize_t n =
+                ::readlinkat(folder.Get(), name.c_str(), target.data(), target.size());
+            if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+                return "the symbolic link " + Quoted(here) +
+                       " cannot be read: " + Why(n < 0 ? errno : ENAMETOOLONG);
+            target.resize(static_cast<std::size_t>(n));
+            if (target.front() == '/' && !start(true)) return "'/' cannot be opened: " + Why(errno);
+            if (last) {
+                linkedFile = true;
+                namesFolder = target.back() == '/';
+            }
+            Prepend(rest, target);
+            continue;
+        }
+        if (last) {
+            if (namesFolder) return std::string("a folder stands in its place");
+            place.folder = std::move(folder);
+            place.folderStat = inside;
+            place.folderShown = shown;
+            place.name = name;
+            place.viaLink = linkedFile;
+            return std::nullopt;
+        }
+        if (!exists) {
+            if (!create) {
+                place.folder = Fd();
+                return std::nullopt;
+            }
+            if (linkedFile && inside.st_uid != me)
+                return "the folder " + Quoted(here) + " of its link's target does not exist";
+            if (::mkdirat(folder.Get(), name.c_str(), 0700) != 0 && errno != EEXIST)
+                return "the folder " + Quoted(here) + " cannot be created: " + Why(errno);
+            rest.push_front(name);  // look at it again, as it is now
+            continue;
+        }
+        if (!S_ISDIR(st.st_mode)) return Quoted(here) + " is not a folder";
+        Fd next(
+            ::openat(folder.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next) return Quoted(here) + " cannot be reached: " + Why(errno);
+        folder = std::move(next);
+        shown = here;
     }
-    return path;
+    return Quoted(path) + ": " + Why(ELOOP);
 }
 
-mode_t CurrentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
+// The profile file as found at one moment.
+struct Snapshot {
+    enum State { kMissing, kMoved, kUnreadable, kFolder, kNotAFile, kNotText, kText };
+    State state = kMissing;
+    int error = 0;
+    Fd fd;  // open for reading while the file exists
+    struct stat st {};
+    bool bom = false;                // starts with a UTF-8 byte-order mark
+    bool crlf = false;               // its first line ends with CR-LF
+    std::vector<std::string> lines;  // without LF; a CR before it stays
+};
 
-// Renames a file that is no profile of ours to "<path>.not-read" (or "-2", "-3", ...),
-// never over another file.
-bool KeepAside(const std::string& path) {
-    for (int n = 1; n < 100; ++n) {
-        const std::string aside = path + ".not-read" + (n == 1 ? "" : "-" + std::to_string(n));
-        if (::link(path.c_str(), aside.c_str()) == 0) return ::unlink(path.c_str()) == 0;
-        if (errno != EEXIST) return false;
+Snapshot Inspect(const Place& place) {
+    Snapshot s;
+    if (::fstatat(place.folder.Get(), place.name.c_str(), &s.st, AT_SYMLINK_NOFOLLOW) != 0) {
+        s.error = errno;
+        s.state = errno == ENOENT ? Snapshot::kMissing : Snapshot::kUnreadable;
+        return s;
     }
-    return false;
+    if (S_ISLNK(s.st.st_mode)) {
+        s.state = Snapshot::kMoved;  // it became a link since it was located
+        return s;
+    }
+    if (!S_ISREG(s.st.st_mode)) {
+        s.state = S_ISDIR(s.st.st_mode) ? Snapshot::kFolder : Snapshot::kNotAFile;
+        return s;
+    }
+    s.fd = Fd(::openat(place.folder.Get(), place.name.c_str(),
+                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat now {};
+    if (!s.fd) {
+        s.error = errno;
+        s.state = errno == ELOOP || errno == ENOENT ? Snapshot::kMoved : Snapshot::kUnreadable;
+        return s;
+    }
+    if (::fstat(s.fd.Get(), &now) != 0 || !SameFile(now, s.st)) {
+        s.state = Snapshot::kMoved;
+        return s;
+    }
+    s.st = now;
+    s.state = Snapshot::kNotText;
+    if (static_cast<unsigned long long>(s.st.st_size) > kMaxProfileSize) return s;
+    std::string text;
+    char buffer[1 << 14];
+    while (text.size() <= kMaxProfileSize) {
+        const ssize_t n =
+            ::pread(s.fd.Get(), buffer, sizeof buffer, static_cast<off_t>(text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            s.error = errno;
+            s.state = Snapshot::kUnreadable;
+            return s;
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (text.size() > kMaxProfileSize) return s;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        s.bom = true;
+        text.erase(0, 3);
+    }
+    if (text.find('\0') != std::string::npos || !IsUtf8(text)) return s;
+    s.state = Snapshot::kText;
+    const std::size_t firstEnd = text.find('\n');
+    s.crlf = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        s.lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    // The save ends every line; an unended last line gets the file's line end.
+    if (!text.empty() && text.back() != '\n' && s.crlf && s.lines.back().back() != '\r')
+        s.lines.back() += '\r';
+    return s;
 }
 
-// Removes the temporary files of saves that never finished: "<name>.XXXXXX" as mkstemp
-// makes them, six letters or digits, older than a few seconds (a save in progress is
-// younger), regular files of ours.
-void RemoveLitter(const std::string& target) {
-    const std::size_t slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
-    const std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) + ".";
-    DIR* dir = ::opendir(folder.c_str());
+bool IsTempName(std::string_view entry, std::string_view profileName) {
+    if (entry.size() != 1 + profileName.size() + kTempMarker.size() + kTempTail) return false;
+    if (entry.front() != '.' || entry.substr(1, profileName.size()) != profileName) return false;
+    if (entry.substr(1 + profileName.size(), kTempMarker.size()) != kTempMarker) return false;
+    return std::all_of(entry.end() - kTempTail, entry.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// Creates a temporary file of a save beside the profile, O_EXCL and never through a
+// link, and locks it for as long as the save runs; `created` receives its name.
+Fd CreateTemp(const Place& place, mode_t mode, std::string& created) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int tries = 0; tries < 100; ++tries) {
+        unsigned char random[kTempTail] = {};
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+            for (std::size_t i = 0; i < kTempTail; ++i)
+                random[i] = static_cast<unsigned char>(std::rand());
+        }
+        created = "." + place.name + std::string(kTempMarker);
+        for (unsigned char r : random) created += kLetters[r % (sizeof kLetters - 1)];
+        Fd fd(::openat(place.folder.Get(), created.c_str(),
+                       O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (fd) {
+            ::flock(fd.Get(), LOCK_EX | LOCK_NB);
+            return fd;
+        }
+        if (errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return Fd();
+}
+
+// Removes the temporary files of saves that never finished, beside the profile and
+// under its name: only names of exactly that pattern, only regular files of this user
+// with a single link, only when older than kAbandoned and not locked by a save still
+// running. Nothing else.
+void RemoveLitter(const Place& place) {
+    Fd readable(::openat(place.folder.Get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!readable) return;
+    DIR* dir = ::fdopendir(readable.Get());
     if (!dir) return;
+    readable.Release();
+    const int dirFd = ::dirfd(dir);
     const time_t now = ::time(nullptr);
     while (const dirent* e = ::readdir(dir)) {
-        const std::string_view name = e->d_name;
-        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
-        const std::string_view tail = name.substr(prefix.size());
-        bool random = true;
-        for (char ch : tail) random = random && std::isalnum(static_cast<unsigned char>(ch));
-        if (!random) continue;
-        const std::string path = folder + "/" + std::string(name);
+        if (!IsTempName(e->d_name, place.name)) continue;
         struct stat st {};
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            now - st.st_mtime > 10) {
-            ::unlink(path.c_str());
+        if (::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || st.st_nlink != 1 || now - st.st_mtime <= kAbandoned) {
+            continue;
         }
+        Fd file(::openat(dirFd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!file)
+            file = Fd(::openat(dirFd, e->d_name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened {};
+        if (!file || ::fstat(file.Get(), &opened) != 0 || !SameFile(opened, st) ||
+            opened.st_nlink != 1 || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) {
+            continue;
+        }
+        ::unlinkat(dirFd, e->d_name, 0);
     }
     ::closedir(dir);
 }
 
-// `lines` with the entries of `values` set in `section`: each replaced where it stands,
-// missing ones added at the end of the section, the section added when there is none.
+// `lines` with the entries of `values` set in `section`: each replaced where it stands
+// (keeping that line's end), missing ones added at the end of the section, the section
+// added when there is none; added lines end as the file's first line does.
 std::vector<std::string> Merged(const std::vector<std::string>& lines, std::string_view section,
-                                const std::vector<std::pair<std::string, int>>& values) {
+                                const std::vector<std::pair<std::string, int>>& values, bool crlf) {
+    const auto entry = [&values](std::size_t i, bool cr) {
+        return values[i].first + "=" + std::to_string(values[i].second) + (cr ? "\r" : "");
+    };
     std::vector<bool> written(values.size(), false);
     std::vector<std::string> out;
     bool inSection = false, seenSection = false;
     const auto flushMissing = [&]() {
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!written[i])
-                out.push_back(values[i].first + "=" + std::to_string(values[i].second));
+            if (!written[i]) out.push_back(entry(i, crlf));
             written[i] = true;
         }
     };
@@ -225,8 +434,7 @@ std::vector<std::string> Merged(const std::vector<std::string>& lines, std::stri
             bool replaced = false;
             for (std::size_t i = 0; i < values.size() && !replaced; ++i) {
                 if (SameName(k, values[i].first)) {
-                    if (!written[i])
-                        out.push_back(values[i].first + "=" + std::to_string(values[i].second));
+                    if (!written[i]) out.push_back(entry(i, !line.empty() && line.back() == '\r'));
                     written[i] = replaced = true;
                 }
             }
@@ -236,36 +444,193 @@ std::vector<std::string> Merged(const std::vector<std::string>& lines, std::stri
     }
     if (inSection) flushMissing();
     if (!seenSection) {
-        out.push_back("[" + std::string(section) + "]");
+        out.push_back("[" + std::string(section) + "]" + (crlf ? "\r" : ""));
         flushMissing();
     }
     return out;
 }
 
-// Writes `text` to a temporary file beside `target`, gives it `mode` (and the owner of
-// `old`, when there was a file), and renames it over `target`. On failure `target` is
-// left as it was and the temporary file is removed.
-bool ReplaceFile(const std::string& target, const std::string& text, mode_t mode,
-                 const Content* old) {
-    std::string temp = target + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+bool WriteAll(int fd, const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t n =
+            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
     }
-    if (old && (old->owner != ::geteuid() || old->group != ::getegid())) {
-        ok = ::fchown(fd, old->owner, old->group) == 0 && ok;
+    return true;
+}
+
+std::vector<std::string> AttributeNames(int fd) {
+    std::vector<std::string> names;
+    std::string list;
+    for (int tries = 0; tries < 5; ++tries) {
+        const ssize_t size = ::flistxattr(fd, nullptr, 0);
+        if (size <= 0) return names;
+        list.assign(static_cast<std::size_t>(size), '\0');
+        const ssize_t n = ::flistxattr(fd, list.data(), list.size());
+        if (n >= 0) {
+            list.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        if (errno != ERANGE) return names;
+        list.clear();
     }
-    ok = ::fchmod(fd, mode) == 0 && ok;
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
-    ::unlink(temp.c_str());
-    return false;
+    for (std::size_t start = 0; start < list.size();) {
+        const std::size_t end = std::min(list.find('\0', start), list.size());
+        if (end > start) names.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+// Attributes a save must keep or not save at all: the user's own and the ACL. Others
+// (security labels, trusted.*) are copied where the system lets us.
+bool MustKeep(std::string_view attribute) {
+    return attribute.substr(0, 5) == "user." || attribute.substr(0, 17) == "system.posix_acl_";
+}
+
+// Gives `to` the extended attributes of `from` (the access ACL is one) and drops those
+// `to` got that `from` has not (an ACL inherited from the folder's default).
+std::optional<std::string> CopyAttributes(int from, int to) {
+    const std::vector<std::string> names = AttributeNames(from);
+    for (const std::string& name : names) {
+        std::string value;
+        ssize_t n = -1;
+        for (int tries = 0; tries < 5 && n < 0; ++tries) {
+            const ssize_t size = ::fgetxattr(from, name.c_str(), nullptr, 0);
+            if (size < 0) break;
+            value.assign(static_cast<std::size_t>(size), '\0');
+            n = ::fgetxattr(from, name.c_str(), value.data(), value.size());
+            if (n < 0 && errno != ERANGE) break;
+        }
+        const bool copied = n >= 0 && ::fsetxattr(to, name.c_str(), value.data(),
+                                                  static_cast<std::size_t>(n), 0) == 0;
+        if (!copied && MustKeep(name))
+            return "its attribute " + Quoted(name) + " cannot be kept: " + Why(errno);
+    }
+    for (const std::string& name : AttributeNames(to)) {
+        if (!MustKeep(name) || std::find(names.begin(), names.end(), name) != names.end()) continue;
+        if (::fremovexattr(to, name.c_str()) != 0 && errno != ENODATA)
+            return "the attribute " + Quoted(name) +
+                   " its folder gives cannot be removed: " + Why(errno);
+    }
+    return std::nullopt;
+}
+
+// Renames the file `old` describes to "<name>.not-read" (or "-2", ...), never over
+// another name.
+std::optional<std::string> KeepAside(const Place& place) {
+    for (int n = 1; n <= kAsideNames; ++n) {
+        const std::string aside =
+            place.name + ".not-read" + (n == 1 ? "" : "-" + std::to_string(n));
+        const int folder = place.folder.Get();
+        if (::renameat2(folder, place.name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) == 0)
+            return std::nullopt;
+        if (errno == EINVAL || errno == ENOSYS) {  // no such rename here: link, then unlink
+            if (::linkat(folder, place.name.c_str(), folder, aside.c_str(), 0) == 0) {
+                if (::unlinkat(folder, place.name.c_str(), 0) == 0) return std::nullopt;
+                const int error = errno;
+                ::unlinkat(folder, aside.c_str(), 0);
+                errno = error;
+            }
+        }
+        if (errno != EEXIST) return "it is no text profile and cannot be kept aside: " + Why(errno);
+    }
+    return "it is no text profile and no free '.not-read' name is left to keep it under";
+}
+
+// One try of a save of `text`. Sets `changed`, and writes nothing, when the file is no
+// longer the one `old` describes.
+SaveResult WriteOnce(const Place& place, const Snapshot& old, const std::string& text,
+                     const std::function<void()>& beforeReplace, bool& changed) {
+    // A file with several names is rewritten in place, so that every name sees the new
+    // settings; the space is taken first, so that a full disk fails before the first
+    // byte changes.
+    if (old.state == Snapshot::kText && old.st.st_nlink > 1) {
+        Fd fd(::openat(place.folder.Get(), place.name.c_str(),
+                       O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!fd) {
+            changed = errno == ELOOP || errno == ENOENT;
+            return NotSaved("it cannot be written: " + Why(errno));
+        }
+        if (beforeReplace) beforeReplace();
+        struct stat now {};
+        if (::fstat(fd.Get(), &now) != 0 || !Unchanged(now, old.st)) {
+            changed = true;
+            return NotSaved("it was changed while it was saved");
+        }
+        if (::fallocate(fd.Get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(text.size())) != 0 &&
+            errno != EOPNOTSUPP) {
+            return NotSaved("it cannot be written: " + Why(errno));
+        }
+        if (!WriteAll(fd.Get(), text) ||
+            ::ftruncate(fd.Get(), static_cast<off_t>(text.size())) != 0 || ::fsync(fd.Get()) != 0) {
+            return NotSaved("writing it failed: " + Why(errno));
+        }
+        return {true, {}};
+    }
+
+    // Otherwise a complete new file replaces the old one in one rename. A new profile
+    // gets 0666 less the umask (or the folder's default ACL), by the kernel; a
+    // replacement is private until it has the old file's owner, attributes and mode.
+    const bool existing = static_cast<bool>(old.fd);
+    std::string temp;
+    Fd fd = CreateTemp(place, existing ? 0600 : 0666, temp);
+    if (!fd)
+        return NotSaved("no file can be made in the folder " + Quoted(place.FolderShown()) + ": " +
+                        Why(errno));
+    const auto discard = [&](std::string reason) {
+        ::unlinkat(place.folder.Get(), temp.c_str(), 0);
+        return NotSaved(std::move(reason));
+    };
+    if (!WriteAll(fd.Get(), text)) return discard("writing it failed: " + Why(errno));
+    if (existing) {
+        struct stat mine {};
+        if (::fstat(fd.Get(), &mine) != 0) return discard("writing it failed: " + Why(errno));
+        if ((mine.st_uid != old.st.st_uid || mine.st_gid != old.st.st_gid) &&
+            ::fchown(fd.Get(), old.st.st_uid, old.st.st_gid) != 0) {
+            return discard("its owner and group cannot be kept: " + Why(errno));
+        }
+        // Setting the access ACL moves the group bits to its mask; the mode set after
+        // it moves the mask back to the old group bits, which were the old mask.
+        if (auto failed = CopyAttributes(old.fd.Get(), fd.Get())) return discard(*failed);
+        if (::fchmod(fd.Get(), old.st.st_mode & 07777) != 0)
+            return discard("its mode cannot be kept: " + Why(errno));
+    }
+    if (::fsync(fd.Get()) != 0) return discard("writing it failed: " + Why(errno));
+
+    if (beforeReplace) beforeReplace();
+    // The last look: the name must still be the file that was read (or still be free).
+    struct stat now {};
+    const int folder = place.folder.Get();
+    const bool present = ::fstatat(folder, place.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    if (existing ? !present || !Unchanged(now, old.st) : present) {
+        changed = true;
+        return discard("it was changed while it was saved");
+    }
+    if (old.state == Snapshot::kNotText) {
+        if (auto failed = KeepAside(place)) return discard(*failed);
+    }
+    if (old.state == Snapshot::kText) {
+        if (::renameat(folder, temp.c_str(), folder, place.name.c_str()) != 0)
+            return discard("it cannot be replaced: " + Why(errno));
+        return {true, {}};
+    }
+    // The name is free: take it only while it still is.
+    if (::renameat2(folder, temp.c_str(), folder, place.name.c_str(), RENAME_NOREPLACE) == 0)
+        return {true, {}};
+    if (errno == EINVAL || errno == ENOSYS) {
+        if (::linkat(folder, temp.c_str(), folder, place.name.c_str(), 0) == 0) {
+            ::unlinkat(folder, temp.c_str(), 0);
+            return {true, {}};
+        }
+    }
+    changed = errno == EEXIST;
+    return discard("it cannot be written: " + Why(errno));
 }
 
 }  // namespace
@@ -288,8 +653,12 @@ std::string Profile::DefaultPath(std::string_view programFile) {
 }
 
 Profile::Profile(std::string path) : m_path(std::move(path)) {
-    const Content content = Read(m_path);
-    if (content.state == Content::kText) m_lines = content.lines;
+    // Read as a save would write: a link the save would not follow is not read either.
+    Place place;
+    if (Locate(m_path, false, place) || !place.folder) return;
+    Snapshot content = Inspect(place);
+    if (content.state == Snapshot::kText && (!place.viaLink || content.st.st_uid == ::geteuid()))
+        m_lines = std::move(content.lines);
 }
 
 int Profile::GetInt(std::string_view section, std::string_view key, int fallback) const {
@@ -305,35 +674,60 @@ int Profile::GetInt(std::string_view section, std::string_view key, int fallback
     return fallback;
 }
 
-bool Profile::WriteInts(std::string_view section,
-                        const std::vector<std::pair<std::string, int>>& values) {
-    const std::string target = LinkTarget(m_path);
-    const std::size_t slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
-    if (!MakeFolders(folder)) return false;
-    RemoveLitter(target);
+SaveResult Profile::WriteInts(std::string_view section,
+                              const std::vector<std::pair<std::string, int>>& values) {
+    const uid_t me = ::geteuid();
+    bool litterRemoved = false;
+    SaveResult result;
+    for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
+        Place place;
+        if (auto refused = Locate(m_path, true, place)) return NotSaved(*refused);
+        Snapshot old = Inspect(place);
+        if (old.state == Snapshot::kMoved) {
+            result = NotSaved("it was changed while it was saved");
+            continue;
+        }
+        if (place.viaLink) {
+            if (old.state != Snapshot::kMissing &&
+                (!S_ISREG(old.st.st_mode) || old.st.st_uid != me))
+                return NotSaved("it is a link to " + Quoted(place.Shown()) +
+                                ", which is not a file of yours");
+            if (old.state == Snapshot::kMissing && place.folderStat.st_uid != me)
+                return NotSaved("it is a link into " + Quoted(place.FolderShown()) +
+                                ", a folder that is not yours");
+        }
+        switch (old.state) {
+            case Snapshot::kFolder: return NotSaved("a folder stands in its place");
+            case Snapshot::kNotAFile: return NotSaved("it is not a regular file");
+            case Snapshot::kUnreadable: return NotSaved("it cannot be read: " + Why(old.error));
+            default: break;
+        }
+        // Root may write anything; a file without any write bit is read-only all the same.
+        if (old.state != Snapshot::kMissing &&
+            ((old.st.st_mode & 0222) == 0 ||
+             ::faccessat(place.folder.Get(), place.name.c_str(), W_OK,
+                         AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)) {
+            return NotSaved("it is read-only");
+        }
+        if (!litterRemoved) RemoveLitter(place);
+        litterRemoved = true;
 
-    Content content = Read(target);
-    mode_t mode = 0666 & ~CurrentUmask();
-    const bool existed = content.state != Content::kMissing;
-    switch (content.state) {
-        case Content::kMissing: break;
-        case Content::kUnreadable:
-        case Content::kNotAFile: return false;
-        case Content::kNotText:
-            // Kept whole beside it; a fresh profile takes its place.
-            if (!KeepAside(target)) return false;
-            content.lines.clear();
-            [[fallthrough]];
-        case Content::kText: mode = content.mode & 07777; break;
+        const bool text = old.state == Snapshot::kText;
+        std::vector<std::string> lines = Merged(text ? old.lines : std::vector<std::string>{},
+                                                section, values, text && old.crlf);
+        std::string content = text && old.bom ? "\xEF\xBB\xBF" : "";
+        for (const std::string& line : lines) content += line + "\n";
+        if (content.size() > kMaxProfileSize)
+            return NotSaved("it would grow beyond " + std::to_string(kMaxProfileSize >> 10) +
+                            " KiB, more than is read as a profile");
+
+        bool changed = false;
+        result = WriteOnce(place, old, content, m_beforeReplace, changed);
+        if (result) m_lines = std::move(lines);
+        if (!changed) return result;
     }
-    std::vector<std::string> lines = Merged(content.lines, section, values);
-
-    std::string text = content.bom ? "\xEF\xBB\xBF" : "";
-    for (const std::string& line : lines) text += line + "\n";
-    if (!ReplaceFile(target, text, mode, existed ? &content : nullptr)) return false;
-    m_lines = std::move(lines);
-    return true;
+    // Whatever keeps changing it wins: writing over its changes would lose them.
+    return NotSaved("it kept changing while it was saved");
 }
 
 }  // namespace tevrimo

@@ -2,16 +2,27 @@
 // The profile: a small INI file of integer settings, read at start-up and written at
 // exit. Reading never fails (bad content gives the defaults). Writing reads the file as
 // it is then and changes only the given entries, so what others wrote meanwhile stays;
-// it replaces the file in one step, so it is never left half-written; it follows a
-// symbolic link to its target and keeps the target's mode and owner.
+// it replaces the file in one step, so it is never left half-written. It touches no
+// file but the profile: a symbolic link is followed only to a file of the user's, and
+// a save that cannot be done safely is not done, with the reason.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace tevrimo {
+
+// What became of a save: done, or the reason why not, in words that follow
+// "settings not saved to '<file>': ".
+struct [[nodiscard]] SaveResult {
+    bool saved = false;
+    std::string reason;  // empty when saved
+
+    explicit operator bool() const { return saved; }
+};
 
 class Profile {
   public:
@@ -26,19 +37,29 @@ class Profile {
     // clamped to the int range; `fallback` when the entry is missing.
     int GetInt(std::string_view section, std::string_view key, int fallback) const;
 
-    // Sets the entries in the file as it is now. Other sections and entries are kept,
-    // and so is a leading byte-order mark. A file that is no text profile (over 1 MiB,
-    // NUL bytes, not UTF-8) is first renamed to "<name>.not-read" (or "-2", "-3", ...)
-    // beside it. Returns false when the file could not be written; it is then left as
-    // it was (so is a file that cannot be read, or a folder in its place).
-    bool WriteInts(std::string_view section,
-                   const std::vector<std::pair<std::string, int>>& values);
+    // Sets the entries in the file as it is now. Other sections and entries, a leading
+    // byte-order mark, each line's end (new lines take the end of the file's first
+    // line), the mode, owner, group, ACL and extended attributes are kept; a file with
+    // several hard links is rewritten in place so that every name sees the new
+    // settings. When the file changes while it is saved, the save reads and merges
+    // again. A file that is no text profile (over the size limit, NUL bytes, not UTF-8)
+    // is first renamed to "<name>.not-read" (or "-2", "-3", ...) beside it. Nothing is
+    // written, and the reason returned, when the file is read-only, unreadable, a
+    // folder, reached through a link the user should not follow, or cannot be replaced
+    // with everything above kept.
+    [[nodiscard]] SaveResult WriteInts(std::string_view section,
+                                       const std::vector<std::pair<std::string, int>>& values);
 
     const std::string& Path() const { return m_path; }
+
+    // Called by each save once the new content is ready, just before the file is
+    // checked one last time and replaced; lets a test change the file at that moment.
+    void SetBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
   private:
     std::string m_path;
     std::vector<std::string> m_lines;  // the file as read at start, when it is usable text
+    std::function<void()> m_beforeReplace;
 };
 
 }  // namespace tevrimo

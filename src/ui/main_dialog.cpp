@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 #include "accessibility.h"
 #include "category_tab_ctrl.h"
@@ -16,6 +17,7 @@
 #include "page_widget.h"
 #include "profile.h"
 #include "tevrimo_version.h"
+#include "user_text.h"
 
 // The pictures are compiled into the library; make sure they are linked in.
 static void InitResources() {
@@ -148,10 +150,16 @@ void MainDialog::SaveSettings() {
         m_xPos = m_profile.GetInt(kSection, "xpos", 0);
         m_yPos = m_profile.GetInt(kSection, "ypos", 0);
     }
-    m_profile.WriteInts(kSection, {{"xpos", m_xPos},
-                                   {"ypos", m_yPos},
-                                   {"curtab", m_tabs->SelectedTab()},
-                                   {"curlang", m_tabs->GetLanguage()}});
+    const SaveResult saved = m_profile.WriteInts(kSection, {{"xpos", m_xPos},
+                                                            {"ypos", m_yPos},
+                                                            {"curtab", m_tabs->SelectedTab()},
+                                                            {"curlang", m_tabs->GetLanguage()}});
+    // The exit stays a normal one; the user learns why the settings were not kept.
+    if (!saved) {
+        std::fprintf(stderr, "tevrimo: settings not saved to %s: %s\n",
+                     Quoted(m_profile.Path()).c_str(), saved.reason.c_str());
+        std::fflush(stderr);
+    }
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {

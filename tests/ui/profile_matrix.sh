@@ -2,23 +2,57 @@
 # SPDX-License-Identifier: MIT
 # Starts the real program (offscreen) on bad and unusual profiles and closes it. Every
 # case must start, exit 0, and leave either a complete profile or the old file
-# untouched; some cases check more.
+# untouched; a save that does not happen says so in exactly one line on stderr, and one
+# that happens says nothing. Some cases check more.
+#
+# Cases marked "user" run the program as a user without root's rights, those marked
+# "other" need files of a second user. Run as root (as CI does), the script makes a
+# throw-away user for both and removes it at the end; otherwise "user" cases run as
+# the caller and "other" cases are skipped, each with a SKIP line.
 set -u
 program=$(readlink -f "$1")
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 root=$(mktemp -d)
-trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
-pass=0 fail=0
+chmod 755 "$root"
+other=""  # the throw-away user
+cleanup() {
+  chmod -R u+w "$root" 2>/dev/null
+  rm -rf "$root"
+  [ -n "$other" ] && userdel "$other" 2>/dev/null
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+pass=0 fail=0 skip=0
+
+# The user "user" cases run as ($u), and how the program is started as that user.
+u=""
+as_user=()
+if [ "$(id -u)" -ne 0 ]; then
+  u=$(id -un)
+elif command -v useradd >/dev/null && command -v setpriv >/dev/null &&
+  useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+    "tevrimo-t$$" 2>/dev/null; then
+  other="tevrimo-t$$"
+  u=$other
+  mkdir -m 700 "$root/.home" "$root/.run"
+  chown "$u:" "$root/.home" "$root/.run"
+  as_user=(setpriv --reuid="$(id -u "$u")" --regid="$(id -g "$u")" --clear-groups
+    env HOME="$root/.home" XDG_RUNTIME_DIR="$root/.run")
+fi
 
 # Starts the program, waits until its window is up, then closes it the way a window
 # manager would. The program takes SIGTERM as a close request once its window is shown.
 # Until the new process has become the program, it is a copy of this shell, which
 # catches SIGTERM too; so the wait is for the program's own file and its SIGTERM handler
-# (SigCgt in /proc), at most 120 s.
+# (SigCgt in /proc), at most 120 s. Its stderr is added to "<folder>.err".
 run() {
-  local cfg=$1 during=${2:-} caught pid
-  XDG_CONFIG_HOME=$cfg "$program" &
+  local cfg=$1 during=${2:-} opts=${3:-} caught pid
+  if [[ $opts == *user* && ${#as_user[@]} -gt 0 ]]; then
+    "${as_user[@]}" XDG_CONFIG_HOME="$cfg" "$program" 2>>"$cfg.err" &
+  else
+    XDG_CONFIG_HOME=$cfg "$program" 2>>"$cfg.err" &
+  fi
   pid=$!
   local deadline=$((SECONDS + 120))
   while [ $SECONDS -lt $deadline ]; do
@@ -37,27 +71,53 @@ run() {
   wait "$pid"
 }
 
-valid() {  # a complete profile
-  grep -q '^\[Settings\]$' "$1" && grep -Eq '^xpos=-?[0-9]+$' "$1" && grep -Eq '^ypos=-?[0-9]+$' "$1" &&
-    grep -Eq '^curtab=[0-9]+$' "$1" && grep -Eq '^curlang=-?[0-9]+$' "$1"
+valid() {  # a complete profile (CR-LF or LF)
+  local text
+  text=$(tr -d '\r' < "$1")
+  grep -q '^\[Settings\]$' <<<"$text" && grep -Eq '^xpos=-?[0-9]+$' <<<"$text" &&
+    grep -Eq '^ypos=-?[0-9]+$' <<<"$text" && grep -Eq '^curtab=[0-9]+$' <<<"$text" &&
+    grep -Eq '^curlang=-?[0-9]+$' <<<"$text"
 }
 
-# name, setup command[, what must hold afterwards[, what happens while it runs]]; every
-# command runs in the case's config folder.
+# In a case's checks: stderr holds exactly one line, the save's refusal naming the
+# profile, with a reason matching the extended regular expression $1.
+said() {
+  [ "$(wc -l < "$err")" = 1 ] &&
+    grep -Eq "^tevrimo: settings not saved to '[^']*/tevrimo\.INI': ($1)\$" "$err"
+}
+
+# name, setup command[, what must hold afterwards[, what happens while it runs[,
+# "user"/"other"]]]; every command runs in the case's config folder, which belongs to
+# the user for "user" cases.
 check() {
-  local name=$1 setup=$2 after=${3:-} during=${4:-}
+  local name=$1 setup=$2 after=${3:-} during=${4:-} opts=${5:-}
   local cfg="$root/$name" ini
+  if { [[ $opts == *user* ]] && [ -z "$u" ]; } || { [[ $opts == *other* ]] && [ -z "$other" ]; }; then
+    echo "SKIP: $name (needs a second user: run as root where useradd works)"
+    skip=$((skip + 1))
+    return
+  fi
   mkdir -p "$cfg"
+  [[ $opts == *user* ]] && chown "$u:" "$cfg"
   ini="$cfg/tevrimo.INI"
+  err="$cfg.err"
+  : > "$err"
   (cd "$cfg" && eval "$setup")
   local before=""
   [ -f "$ini" ] && before=$(sha256sum < "$ini")
-  run "$cfg" "$during"
+  run "$cfg" "$during" "$opts"
   local status=$?
   if [ -n "$after" ] && ! (cd "$cfg" && eval "$after"); then
     fail=$((fail + 1))
     echo "FAILED: $name: $after"
     ls -la "$cfg"
+    cat "$err"
+    return
+  fi
+  if [[ $after != *said* ]] && grep -q 'settings not saved' "$err"; then
+    fail=$((fail + 1))
+    echo "FAILED: $name: the save failed"
+    cat "$err"
     return
   fi
   local after=""
@@ -81,16 +141,20 @@ check trailing-junk 'printf "[Settings]\nxpos=12abc\nypos=7 px\ncurtab=3tabs\ncu
 check duplicates 'printf "[Settings]\ncurtab=2\ncurtab=9\n[Settings]\ncurtab=4\n" > tevrimo.INI'
 check no-section 'printf "xpos=5\ncurtab=3\n" > tevrimo.INI'
 check other-sections 'printf "[Other]\nkeep=me\n[Settings]\ncurtab=1\n" > tevrimo.INI'
-check crlf 'printf "[Settings]\r\ncurtab=2\r\ncurlang=1\r\n" > tevrimo.INI'
-check directory 'mkdir tevrimo.INI'
-check unreadable 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 000 tevrimo.INI'
-check read-only-folder 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 555 .'
+check crlf 'printf "[Settings]\r\ncurtab=2\r\ncurlang=1\r\n" > tevrimo.INI' \
+  '! grep -qv $'"'\r\$'"' tevrimo.INI && grep -q $'"'^curtab=2\r\$'"' tevrimo.INI && grep -q ^xpos= tevrimo.INI'
+check directory 'mkdir tevrimo.INI' 'said "a folder stands in its place"'
+check unreadable 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chmod 000 tevrimo.INI' \
+  'said "it is read-only|it cannot be read: .*"'
+check read-only-folder 'printf "[Settings]\ncurtab=2\n" > tevrimo.INI; chown "$u:" tevrimo.INI; chmod 555 .' \
+  'said "no file can be made in the folder .*"' '' user
 check folder-missing 'rmdir "$PWD"'
 check nul-bytes 'printf "[Settings]\ncurtab=1\0\n" > tevrimo.INI'
 check long-line 'head -c 300000 /dev/zero | tr "\0" "9" | sed "s/^/[Settings]\ncurtab=/" > tevrimo.INI'
 
 # What the profile keeps: links, modes, other content, and no litter.
 settings='[Settings]\nxpos=0\nypos=0\ncurtab=3\ncurlang=2\n'
+partial='[Settings]\ncurtab=3\n'  # a save adds the other three entries
 mode() { stat -c %a "$1"; }
 check symlink "mkdir dots; printf '$settings[Mine]\nkeep=1\n' > dots/real.INI; chmod 600 dots/real.INI; ln -s dots/real.INI tevrimo.INI" \
   '[ -L tevrimo.INI ] && [ "$(mode dots/real.INI)" = 600 ] && grep -q "^keep=1$" dots/real.INI && grep -q "^curtab=3$" dots/real.INI'
@@ -108,8 +172,60 @@ check nul-kept "printf '$settings\0[Other]\nkeep=1\n' > tevrimo.INI; cp tevrimo.
   'cmp -s tevrimo.INI.not-read ../nul.copy'
 check written-meanwhile "printf '$settings' > tevrimo.INI" 'grep -q "^late=1$" tevrimo.INI && grep -q "^curtab=3$" tevrimo.INI' \
   "printf '[Other]\nlate=1\n' >> tevrimo.INI"
-check litter "printf '$settings' > tevrimo.INI; printf x > tevrimo.INI.Ab3xYz; touch -d '1 hour ago' tevrimo.INI.Ab3xYz; printf y > tevrimo.INI.fresh1; printf z > tevrimo.INI.my-notes" \
-  '[ ! -e tevrimo.INI.Ab3xYz ] && [ -e tevrimo.INI.fresh1 ] && [ -e tevrimo.INI.my-notes ]'
+check hard-link 'printf "$partial" > tevrimo.INI; ln tevrimo.INI other.ini' \
+  '[ tevrimo.INI -ef other.ini ] && grep -q "^xpos=0$" other.ini && grep -q "^curtab=3$" other.ini'
+check read-only 'printf "$partial" > tevrimo.INI; chmod 444 tevrimo.INI' \
+  '[ "$(mode tevrimo.INI)" = 444 ] && said "it is read-only"'
+if command -v setfacl >/dev/null && command -v setfattr >/dev/null; then
+  # An ACL mask wider than the group's own entry: the group must not get the mask's rights.
+  check acl-xattr 'printf "$partial" > tevrimo.INI; chmod 640 tevrimo.INI; setfacl -m u:nobody:rw tevrimo.INI &&
+      setfattr -n user.note -v kept tevrimo.INI && getfacl -cp tevrimo.INI > ../acl.before && mode tevrimo.INI > ../mode.before' \
+    'grep -q "^xpos=0$" tevrimo.INI && getfacl -cp tevrimo.INI | cmp -s - ../acl.before && grep -q "^group::r--$" ../acl.before &&
+      [ "$(mode tevrimo.INI)" = "$(cat ../mode.before)" ] && [ "$(getfattr --only-values -n user.note tevrimo.INI)" = kept ]'
+  check acl-read-only 'printf "$partial" > tevrimo.INI; chmod 666 tevrimo.INI; setfacl -m "u:$u:r" tevrimo.INI' \
+    'said "it is read-only"' '' 'user other'
+else
+  echo "SKIP: acl-xattr, acl-read-only (setfacl and setfattr are missing: install acl and attr)"
+  skip=$((skip + 2))
+fi
+# Line ends: every line still ends in CR-LF, the entries added too.
+check crlf-kept 'printf "[Other]\r\nkeep=1\r\n[Settings]\r\ncurtab=3\r\n" > tevrimo.INI' \
+  '[ "$(grep -c $'"'\r\$'"' tevrimo.INI)" = 7 ] && [ "$(wc -l < tevrimo.INI)" = 7 ]'
+# A profile just under 1 MiB grows past it by the save; the next start still reads it.
+check near-limit '{ printf "[Other]\n"; head -c $((1024 * 1024 - 40)) /dev/zero | tr "\0" x; printf "\n[Settings]\ncurtab=7\n"; } > tevrimo.INI' \
+  '[ "$(stat -c %s tevrimo.INI)" -gt 1048576 ] && run "$PWD" && grep -q "^curtab=7$" tevrimo.INI && [ ! -e tevrimo.INI.not-read ]'
+
+# Nothing but the save's own abandoned temporary files is removed, beside the profile or
+# beside a link's target: not the user's backups, not a fresh one, not a link, not one
+# with a second name, not one of another user.
+old() { for f in "$@"; do printf mine > "$f"; touch -h -d '1 hour ago' "$f"; done; }
+kept() { for f in "$@"; do [ "$(cat "$f")" = mine ] || return 1; done; }
+check own-backups 'printf "$settings" > tevrimo.INI; old tevrimo.INI.backup tevrimo.INI.old123 tevrimo.INI.Ab3xYz' \
+  'kept tevrimo.INI.backup tevrimo.INI.old123 tevrimo.INI.Ab3xYz'
+check link-neighbour 'mkdir dots; printf "$partial" > dots/common.ini; old dots/common.ini.backup dots/.common.ini.tevrimo-save-Ab3xYz; ln -s dots/common.ini tevrimo.INI' \
+  'kept dots/common.ini.backup && [ ! -e dots/.common.ini.tevrimo-save-Ab3xYz ] && grep -q "^xpos=0$" dots/common.ini && [ -L tevrimo.INI ]'
+check litter 'printf "$settings" > tevrimo.INI; old .tevrimo.INI.tevrimo-save-Ab3xYz victim .tevrimo.INI.tevrimo-save-Linked;
+    ln .tevrimo.INI.tevrimo-save-Linked second; ln -s victim .tevrimo.INI.tevrimo-save-Symlnk; touch -h -d "1 hour ago" .tevrimo.INI.tevrimo-save-Symlnk
+    printf mine > .tevrimo.INI.tevrimo-save-Fresh1' \
+  '[ ! -e .tevrimo.INI.tevrimo-save-Ab3xYz ] && kept victim .tevrimo.INI.tevrimo-save-Linked .tevrimo.INI.tevrimo-save-Fresh1 && [ -L .tevrimo.INI.tevrimo-save-Symlnk ]'
+check litter-foreign 'printf "$settings" > tevrimo.INI; old .tevrimo.INI.tevrimo-save-Theirs; chown "$other" .tevrimo.INI.tevrimo-save-Theirs' \
+  'kept .tevrimo.INI.tevrimo-save-Theirs' '' other
+
+# Links in a folder everyone can write (as /tmp, sticky or not): another user's link
+# is not followed, and nothing is touched; the user's own link is.
+for m in 1777 777; do
+  check "shared-$m-foreign-link" "chmod $m ."'; printf "$partial" > mine.ini; cp mine.ini "$PWD.copy"; ln -s mine.ini tevrimo.INI; chown -h "$other" tevrimo.INI' \
+    'cmp -s mine.ini "$PWD.copy" && [ -L tevrimo.INI ] && [ "$(ls -A | wc -l)" = 2 ] && said "the symbolic link .* belongs to another user, in a folder everyone can write"' \
+    '' other
+done
+check shared-own-link 'chmod 1777 .; printf "$partial" > mine.ini; ln -s mine.ini tevrimo.INI' \
+  '[ -L tevrimo.INI ] && grep -q "^xpos=0$" mine.ini'
+check link-to-foreign-file 'printf "$partial" > theirs.ini; chown "$other" theirs.ini; ln -s theirs.ini tevrimo.INI; cp theirs.ini ../theirs.copy' \
+  'cmp -s theirs.ini ../theirs.copy && [ "$(ls -A | wc -l)" = 2 ] && said "it is a link to .*, which is not a file of yours"' '' other
+check link-target-unwritable 'mkdir dots; printf "$partial" > dots/real.INI; ln -s dots/real.INI tevrimo.INI; chown -hR "$u:" .; chmod 555 dots' \
+  '! grep -q ^xpos dots/real.INI && [ "$(ls -A dots)" = real.INI ] && said "no file can be made in the folder .*dots.*"' '' user
+check foreign-group 'printf "$partial" > tevrimo.INI; chown "$u:root" tevrimo.INI' \
+  'said "its owner and group cannot be kept: .*"' '' 'user other'
 
 # The folder-missing case must have created the folder and a valid profile.
 if ! valid "$root/folder-missing/tevrimo.INI"; then
@@ -120,5 +236,5 @@ if ! grep -q '^keep=me$' "$root/other-sections/tevrimo.INI"; then
   echo "FAILED: other-sections lost a section"; fail=$((fail + 1))
 fi
 
-echo "$pass passed, $fail failed"
+echo "$pass passed, $fail failed, $skip skipped"
 [ $fail -eq 0 ]
