@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The names the command line takes for units: no name may stand for two units of a
-// category, every name finds its own unit, and a near miss gets a suggestion.
+// The names the command line takes for units: no name (caption, symbol, name or key) may
+// stand for two units of a category, every name finds its own unit, and a near miss gets
+// a suggestion.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,6 +28,7 @@ std::vector<Name> NamesOf(const CategoryTable& t) {
         for (const Alias& a : Aliases(t.rows[static_cast<std::size_t>(r)])) {
             names.push_back({r, a.text, a.caseSensitive, false});
         }
+        names.push_back({r, t.rows[static_cast<std::size_t>(r)].key, true, false});
     }
     return names;
 }
@@ -66,14 +68,41 @@ TEST(UnitNames, CaseMattersOnlyWhereItCarriesMeaning) {
         const char* name;
         int row;
     } cases[] = {
-        {"length", "FT", 3},      {"length", "Feet", 3},    {"length", "µm", 6},
-        {"length", "Å", 1},       {"length", "M", -1},      {"temperature", "°C", 1},
-        {"pressure", "MPa", 11},  {"pressure", "mPa", -1},  {"pressure", "MPA", -1},
-        {"pressure", "mbar", 7},  {"pressure", "Mbar", -1}, {"pressure", "PSI", 13},
-        {"data", "MB", 3},        {"data", "Mb", -1},       {"data", "b", 0},
-        {"data", "B", 1},         {"density", "kg/m³", 0},  {"density", "KG/M3", 0},
-        {"speed", "km/h", 6},     {"volume", "mL", 2},      {"volume", "L", 3},
-        {"temperature", "k", -1}, {"time", "13", 13},       {"time", "14", -1},
+        {"length", "FT", 3},
+        {"length", "Feet", 3},
+        {"length", "µm", 6},
+        {"length", "Å", 1},
+        {"length", "M", -1},
+        {"temperature", "°C", 1},
+        {"pressure", "MPa", 11},
+        {"pressure", "mPa", -1},
+        {"pressure", "MPA", -1},
+        {"pressure", "mbar", 7},
+        {"pressure", "Mbar", -1},
+        {"pressure", "PSI", 13},
+        {"data", "MB", 3},
+        {"data", "Mb", -1},
+        {"data", "b", 0},
+        {"data", "B", 1},
+        {"density", "kg/m³", 0},
+        {"density", "KG/M3", 0},
+        {"speed", "km/h", 6},
+        {"volume", "mL", 2},
+        {"volume", "L", 3},
+        {"temperature", "k", -1},
+        {"time", "13", 13},
+        {"time", "14", -1},
+        // Keys name their unit in their own case; in another case a key is whatever it
+        // was before: a name ("IN", "TORR"), or nothing.
+        {"length", "in", 4},
+        {"length", "IN", 4},
+        {"vacuum", "Torr", 7},
+        {"vacuum", "TORR", 7},
+        {"energy", "kWh", 10},
+        {"speed", "m_s", 0},
+        {"speed", "M_S", -1},
+        {"density", "g_l", 2},
+        {"data", "bit", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindUnit(*FindCategory(c.category), c.name, kEnglish), c.row)

@@ -13,6 +13,7 @@ CategoryTable NewCategory(const CategoryDef& category) {
     if (unitCount > kRowCount || rowCount > kRowCount) throw std::logic_error("too many rows");
     if (category.buttonWidth <= 0) throw std::logic_error("a category needs its button width");
     CategoryTable t;
+    t.names = category.name;
     t.rowCount = rowCount;
     t.kind = category.kind;
     t.startLook = category.startLook;
@@ -22,10 +23,15 @@ CategoryTable NewCategory(const CategoryDef& category) {
     std::size_t r = 0;
     for (const UnitDef& u : category.units) {
         UnitRow& row = t.rows[r++];
-        row.captions = {u.tr, u.en, u.de, u.fr};
+        row.captions = u.caption;
         if (!u.size.empty()) row.size = ExactRatio::FromText(u.size).Rounded(17);
         row.symbols = u.symbols;
         row.names = u.names;
+        row.key = u.key;
+        row.fullNames = u.fullName;
+        row.exactSize = u.exactSize.empty() ? u.size : u.exactSize;
+        row.sizeIn = u.sizeIn >= 0 ? u.sizeIn : category.sizeUnit;
+        row.sizeTexts = u.sizeText;
     }
     for (std::size_t i = 0; i < kRowCount; ++i) {
         t.templateCaptions[i] = t.rows[i].HasUnit() ? t.rows[i].captions[kEnglish] : " ";

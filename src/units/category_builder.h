@@ -13,25 +13,50 @@
 
 namespace tevrimo {
 
-// One unit row: its four captions; in proportional categories its size in the row-0
-// unit as decimal text ("0.3048", "1E-10", "1609.344/3600"); and the other names the
-// command line takes: symbols that match only in their own case, then names that match
-// in any case, "|" between them.
+// One unit row, each field named where it is given:
+// - key: a short ASCII key for scripts, unique in the category, the same in every
+//   language: letters, digits and "_", starting with a letter; it names the unit in its
+//   own case only.
+// - caption: the button captions, and fullName: what the unit is called, written out,
+//   each in Turkish, English, German and French.
+// - size: in proportional categories, the unit's size in the row-0 unit as decimal text
+//   ("0.3048", "1E-10", "1609.344/3600"), from which the pair constants are made.
+// - exactSize: the exact size, in the same unit as `size`, where `size` is a shortened
+//   value the page has always held or where the category holds no sizes; the size text
+//   (UnitSizeText) is made from it, or from `size` when it is not given.
+// - sizeIn: the row whose unit the size text states this unit in, when it is not the
+//   category's sizeUnit; both rows' sizes are in the same unit.
+// - sizeText: a fixed size text instead (a formula, or where there is nothing to relate).
+// - symbols: other names the command line takes that match only in their own case, and
+//   names: other names that match in any case, "|" between them.
 struct UnitDef {
-    std::string_view tr, en, de, fr;
+    std::string_view key;
+    LanguageTexts caption;
+    LanguageTexts fullName;
     std::string_view size = {};
+    std::string_view exactSize = {};
+    int sizeIn = -1;
+    LanguageTexts sizeText = {};
     std::string_view symbols = {};
     std::string_view names = {};
 };
 
-// A category: what kind of page it makes and how that page looks (see CategoryTable),
-// then its units.
+// The same text in every language.
+constexpr LanguageTexts AllLanguages(std::string_view text) {
+    return {text, text, text, text};
+}
+
+// A category: its name in each language, what kind of page it makes and how that page
+// looks (see CategoryTable), the row whose unit the size texts are stated in, then its
+// units.
 struct CategoryDef {
+    LanguageTexts name;
     CategoryKind kind = CategoryKind::kProportional;
     int buttonWidth = 0;  // of the unit buttons, in dialog units; required
     StartLook startLook = StartLook::kTemplate;
     PageLayout layout = PageLayout::kUnitRows;
     TabOrderRule tabOrder = TabOrderRule::kButtonsFirst;
+    int sizeUnit = 0;
     std::initializer_list<UnitDef> units;
     int rowCount = 0;  // rows the page converts; 0 means one per unit
 };

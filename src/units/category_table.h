@@ -70,12 +70,25 @@ struct PairRule {
     double Apply(double v) const;
 };
 
+// One text in each language, indexed by LanguageId.
+using LanguageTexts = std::array<std::string_view, kLanguageCount>;
+
 struct UnitRow {
-    std::array<std::string_view, kLanguageCount> captions{};
+    LanguageTexts captions{};
     double size = 0;  // in the row-0 unit, for proportional rows; 0 where there is none
     // Other names the command line takes, "|" between them: symbols whose case carries
     // meaning ("mbar", "MB"), and names that match whatever the case ("ft", "feet").
     std::string_view symbols, names;
+    // A short ASCII key, unique in the category and the same in every language ("ft",
+    // "inHg", "kWh"), for scripts; it names the unit in its own case only.
+    std::string_view key;
+    LanguageTexts fullNames{};  // what the unit is called, written out
+    // What the unit's size text tells (see UnitSizeText): the exact size as decimal text
+    // ("0.3048", "4.4482216152605/0.3048"), in the same unit as the exact size of row
+    // `sizeIn`, whose unit the text states it in; or, where sizeTexts is set, that text.
+    std::string_view exactSize;
+    int sizeIn = -1;
+    LanguageTexts sizeTexts{};
     bool HasUnit() const { return !captions[kEnglish].empty(); }
 };
 
@@ -128,6 +141,7 @@ enum class TabOrderRule : std::uint8_t { kButtonsFirst, kBoxesFirst };
 struct CategoryTable {
     std::string_view key;         // English name used on the command line
     std::string_view tabCaption;  // Turkish, the same in every language
+    LanguageTexts names{};        // what the category holds, in each language
     int tabIndex = 0;
     int rowCount = 0;  // N: rows 0..N-1 are converted
     // What the other layers ask of the category, set by its own file.
@@ -144,6 +158,9 @@ struct CategoryTable {
 
     const std::string_view& Caption(int row, int language) const {
         return rows[static_cast<std::size_t>(row)].captions[static_cast<std::size_t>(language)];
+    }
+    const std::string_view& FullName(int row, int language) const {
+        return rows[static_cast<std::size_t>(row)].fullNames[static_cast<std::size_t>(language)];
     }
     const PairRule& Pair(int source, int target) const {
         return pairs[static_cast<std::size_t>(source)][static_cast<std::size_t>(target)];

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Data storage: bits and five byte multiples with 1024 between neighbours. Towards a
 // larger unit the page divides step by step, towards a smaller one it multiplies once
-// by the exact ratio. Rows 6 to 12 hold no unit and are emptied by every refresh.
+// by the exact ratio. Rows 6 to 12 hold no unit and are emptied by every refresh. Size
+// texts are in bytes.
 #include "category_builder.h"
 #include "category_registry.h"
 
 namespace tevrimo {
 
 namespace {
+enum Row { kBit, kByte };
 constexpr int kUnits = 6;
 constexpr int kClearedEnd = 13;
 
@@ -18,23 +20,57 @@ double Bits(int row) {
 }  // namespace
 
 CategoryTable BuildDataStorage() {
-    CategoryTable t =
-        NewCategory({.kind = CategoryKind::kStepList,
-                     .buttonWidth = 70,
-                     .units =
-                         {
-                             {"bit", "bit", "bit", "bit", "", "b", "bits"},
-                             {"Byte", "Byte", "Byte", "Byte", "", "B", "byte|bytes|octet|octets"},
-                             {"kByte", "kByte", "kByte", "kByte", "", "kB|KB|KiB",
-                              "kilobyte|kilobytes|kibibyte|kibibytes"},
-                             {"MByte", "MByte", "MByte", "MByte", "", "MB|MiB",
-                              "megabyte|megabytes|mebibyte|mebibytes"},
-                             {"GByte", "GByte", "GByte", "GByte", "", "GB|GiB",
-                              "gigabyte|gigabytes|gibibyte|gibibytes"},
-                             {"TByte", "TByte", "TByte", "TByte", "", "TB|TiB",
-                              "terabyte|terabytes|tebibyte|tebibytes"},
-                         },
-                     .rowCount = kClearedEnd});
+    // Exact sizes in bits.
+    const std::initializer_list<UnitDef> units = {
+        {.key = "bit",
+         .caption = {"bit", "bit", "bit", "bit"},
+         .fullName = {"bit", "bit", "Bit", "bit"},
+         .exactSize = "1",
+         .symbols = "b",
+         .names = "bits"},
+        {.key = "B",
+         .caption = {"Byte", "Byte", "Byte", "Byte"},
+         .fullName = {"bayt", "byte", "Byte", "octet"},
+         .exactSize = "8",
+         .sizeIn = kBit,
+         .symbols = "B",
+         .names = "byte|bytes|octet|octets"},
+        {.key = "kB",
+         .caption = {"kByte", "kByte", "kByte", "kByte"},
+         .fullName = {"kilobayt (kibibayt, KiB)", "kilobyte (kibibyte, KiB)",
+                      "Kilobyte (Kibibyte, KiB)", "kilooctet (kibioctet, Kio)"},
+         .exactSize = "8192",
+         .symbols = "kB|KB|KiB",
+         .names = "kilobyte|kilobytes|kibibyte|kibibytes"},
+        {.key = "MB",
+         .caption = {"MByte", "MByte", "MByte", "MByte"},
+         .fullName = {"megabayt (mebibayt, MiB)", "megabyte (mebibyte, MiB)",
+                      "Megabyte (Mebibyte, MiB)", "mégaoctet (mébioctet, Mio)"},
+         .exactSize = "8388608",
+         .symbols = "MB|MiB",
+         .names = "megabyte|megabytes|mebibyte|mebibytes"},
+        {.key = "GB",
+         .caption = {"GByte", "GByte", "GByte", "GByte"},
+         .fullName = {"gigabayt (gibibayt, GiB)", "gigabyte (gibibyte, GiB)",
+                      "Gigabyte (Gibibyte, GiB)", "gigaoctet (gibioctet, Gio)"},
+         .exactSize = "8589934592",
+         .symbols = "GB|GiB",
+         .names = "gigabyte|gigabytes|gibibyte|gibibytes"},
+        {.key = "TB",
+         .caption = {"TByte", "TByte", "TByte", "TByte"},
+         .fullName = {"terabayt (tebibayt, TiB)", "terabyte (tebibyte, TiB)",
+                      "Terabyte (Tebibyte, TiB)", "téraoctet (tébioctet, Tio)"},
+         .exactSize = "8796093022208",
+         .symbols = "TB|TiB",
+         .names = "terabyte|terabytes|tebibyte|tebibytes"},
+    };
+    CategoryTable t = NewCategory(
+        {.name = {"Veri depolama", "Data storage", "Datenspeicher", "Stockage de données"},
+         .kind = CategoryKind::kStepList,
+         .buttonWidth = 70,
+         .sizeUnit = kByte,
+         .units = units,
+         .rowCount = kClearedEnd});
     for (int r = kUnits; r < kClearedEnd; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
     for (int i = 0; i < kClearedEnd; ++i) {
         for (int j = 0; j < kClearedEnd; ++j) {

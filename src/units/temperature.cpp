@@ -8,21 +8,40 @@
 namespace tevrimo {
 
 CategoryTable BuildTemperature() {
-    CategoryTable t =
-        NewCategory({.kind = CategoryKind::kStepList,
-                     .buttonWidth = 70,
-                     .units = {
-                         {"Kelvin", "kelvin", "Kelvin", "Kelvin", "", "K", "kelvins|degK"},
-                         {"Derece", "celcius", "Gradcelcius", "degré celcius", "", "",
-                          "celsius|°C|degC|C|deg C|degree celsius|degrees celsius|centigrade"},
-                         {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit", "", "",
-                          "°F|degF|F|deg F|degree fahrenheit|degrees fahrenheit"},
-                         {"Rankine", "rankine", "Rankine", "Rankine", "", "",
-                          "°R|degR|R|deg R|degree rankine|degrees rankine"},
-                         {"Réaumur", "réaumur", "Réaumur", "Réaumur", "", "",
-                          "°Ré|°Re|degRe|Re|reaumur|degree réaumur|degrees réaumur|degree "
-                          "reaumur|degrees reaumur"},
-                     }});
+    const std::initializer_list<UnitDef> units = {
+        {.key = "K",
+         .caption = {"Kelvin", "kelvin", "Kelvin", "Kelvin"},
+         .fullName = {"kelvin", "kelvin", "Kelvin", "kelvin"},
+         .sizeText = AllLanguages("T(K) = T(°C) + 273.15"),
+         .symbols = "K",
+         .names = "kelvins|degK"},
+        {.key = "degC",
+         .caption = {"Derece", "celcius", "Gradcelcius", "degré celcius"},
+         .fullName = {"Celsius derecesi", "degree Celsius", "Grad Celsius", "degré Celsius"},
+         .sizeText = AllLanguages("T(°C) = T(K) - 273.15"),
+         .names = "celsius|°C|degC|C|deg C|degree celsius|degrees celsius|centigrade"},
+        {.key = "degF",
+         .caption = {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit"},
+         .fullName = {"Fahrenheit derecesi", "degree Fahrenheit", "Grad Fahrenheit",
+                      "degré Fahrenheit"},
+         .sizeText = AllLanguages("T(°F) = 1.8 × T(°C) + 32"),
+         .names = "°F|degF|F|deg F|degree fahrenheit|degrees fahrenheit"},
+        {.key = "degR",
+         .caption = {"Rankine", "rankine", "Rankine", "Rankine"},
+         .fullName = {"Rankine derecesi", "degree Rankine", "Grad Rankine", "degré Rankine"},
+         .sizeText = AllLanguages("T(°R) = 1.8 × T(°C) + 491.67"),
+         .names = "°R|degR|R|deg R|degree rankine|degrees rankine"},
+        {.key = "degRe",
+         .caption = {"Réaumur", "réaumur", "Réaumur", "Réaumur"},
+         .fullName = {"Réaumur derecesi", "degree Réaumur", "Grad Réaumur", "degré Réaumur"},
+         .sizeText = AllLanguages("T(°Ré) = 0.8 × T(°C)"),
+         .names = "°Ré|°Re|degRe|Re|reaumur|degree réaumur|degrees réaumur|degree reaumur|degrees "
+                  "reaumur"},
+    };
+    CategoryTable t = NewCategory({.name = {"Sıcaklık", "Temperature", "Temperatur", "Température"},
+                                   .kind = CategoryKind::kStepList,
+                                   .buttonWidth = 70,
+                                   .units = units});
     t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
                           " ",       " ",       " ",          " ",       " ",       " ", " "};
 

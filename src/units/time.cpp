@@ -6,16 +6,39 @@
 namespace tevrimo {
 
 CategoryTable BuildTime() {
-    CategoryTable t =
-        NewCategory({.kind = CategoryKind::kProportional,
-                     .buttonWidth = 70,
-                     .units = {
-                         {"saniye", "second", "Sekunde", "seconde", "1", "", "s|sec|secs|seconds"},
-                         {"gün", "day", "Tag", "jour", "86400", "", "d|days"},
-                         {"saat", "hour", "Stunde", "heure", "3600", "", "h|hr|hrs|hours"},
-                         {"dakika", "minute", "Minute", "minute", "60", "", "min|mins|minutes"},
-                         {"yıl", "year", "Jahr", "an", "31557600", "", "yr|yrs|a|years"},
-                     }});
+    const std::initializer_list<UnitDef> units = {
+        {.key = "s",
+         .caption = {"saniye", "second", "Sekunde", "seconde"},
+         .fullName = {"saniye", "second", "Sekunde", "seconde"},
+         .size = "1",
+         .sizeText = {"SI temel birimi", "SI base unit", "SI-Basiseinheit", "unité de base du SI"},
+         .names = "s|sec|secs|seconds"},
+        {.key = "d",
+         .caption = {"gün", "day", "Tag", "jour"},
+         .fullName = {"gün", "day", "Tag", "jour"},
+         .size = "86400",
+         .names = "d|days"},
+        {.key = "h",
+         .caption = {"saat", "hour", "Stunde", "heure"},
+         .fullName = {"saat", "hour", "Stunde", "heure"},
+         .size = "3600",
+         .names = "h|hr|hrs|hours"},
+        {.key = "min",
+         .caption = {"dakika", "minute", "Minute", "minute"},
+         .fullName = {"dakika", "minute", "Minute", "minute"},
+         .size = "60",
+         .names = "min|mins|minutes"},
+        {.key = "yr",
+         .caption = {"yıl", "year", "Jahr", "an"},
+         .fullName = {"yıl (Jülyen yılı)", "year (Julian year)", "Jahr (julianisches Jahr)",
+                      "an (année julienne)"},
+         .size = "31557600",
+         .names = "yr|yrs|a|years"},
+    };
+    CategoryTable t = NewCategory({.name = {"Zaman", "Time", "Zeit", "Temps"},
+                                   .kind = CategoryKind::kProportional,
+                                   .buttonWidth = 70,
+                                   .units = units});
     // Divisors, source row down, target row across; the diagonal shows the entry.
     const double divisors[5][5] = {
         {0, 86400, 3600, 60, 31557600},

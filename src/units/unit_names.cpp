@@ -165,8 +165,12 @@ int FindUnit(const CategoryTable& table, std::string_view name, int language) {
         const int row = std::stoi(std::string(name));
         return row < kRowCount ? row : -1;
     }
-    // Symbols first, in their own case; a text that is one of them in another case
-    // stands for nothing.
+    // Keys and symbols first, in their own case; a text that is a symbol in another case
+    // stands for nothing (a key in another case may still be a name).
+    for (int r = 0; r < table.rowCount; ++r) {
+        const UnitRow& row = table.rows[static_cast<std::size_t>(r)];
+        if (row.HasUnit() && row.key == name) return r;
+    }
     bool caseVariant = false;
     for (int r = 0; r < table.rowCount; ++r) {
         for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {

@@ -25,9 +25,9 @@ struct Alias {
 };
 std::vector<Alias> Aliases(const UnitRow& row);
 
-// The row `name` stands for in `table`: a row number 0..13; a symbol in its own case;
-// a caption, in `language` first, then in English, Turkish, German and French; or a
-// name in any case. -1 when none: a text that differs from a symbol only in case
+// The row `name` stands for in `table`: a row number 0..13; a key or a symbol in its own
+// case; a caption, in `language` first, then in English, Turkish, German and French; or
+// a name in any case. -1 when none: a text that differs from a symbol only in case
 // ("MBAR", "mb") names nothing, since there the case carries the meaning.
 int FindUnit(const CategoryTable& table, std::string_view name, int language);
 
