@@ -120,4 +120,38 @@ double ExactRatio::Rounded(int digits) const {
     return ParseNumber(kept + "E" + std::to_string(exponent));
 }
 
+bool ExactRatio::ExactDigits(int maxDigits, std::string& digits, int& exponent) const {
+    if (m_den.mantissa == 0) throw std::domain_error("division by zero");
+    digits.clear();
+    exponent = 0;
+    if (m_num.mantissa == 0) {
+        digits = "0";
+        return true;
+    }
+    const u128 den = m_den.mantissa;
+    const std::size_t limit = static_cast<std::size_t>(maxDigits);
+    // value = 0.<digits> * 10^pointPos * 10^(num exponent - den exponent)
+    for (u128 q = m_num.mantissa / den; q != 0; q /= 10) {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(q % 10)));
+    }
+    int pointPos = static_cast<int>(digits.size());
+    u128 remainder = m_num.mantissa % den;
+    while (remainder != 0) {
+        // Every digit up to the last non-zero one counts.
+        if (digits.size() >= limit) return false;
+        remainder *= 10;
+        const int digit = static_cast<int>(remainder / den);
+        remainder %= den;
+        if (digits.empty() && digit == 0) {
+            --pointPos;  // a leading zero after the point
+            continue;
+        }
+        digits.push_back(static_cast<char>('0' + digit));
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.size() > limit) return false;
+    exponent = pointPos - 1 + m_num.exponent - m_den.exponent;
+    return true;
+}
+
 }  // namespace tevrimo

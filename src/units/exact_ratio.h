@@ -4,6 +4,7 @@
 // through a binary double in between.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tevrimo {
@@ -20,6 +21,12 @@ class ExactRatio {
     // The value rounded half up to `digits` significant digits (left as it is when it
     // has no more), then to the nearest double.
     double Rounded(int digits) const;
+
+    // The exact value when it has at most `maxDigits` significant digits: its digits in
+    // `digits`, without leading or trailing zeros ("0" for zero), and in `exponent` the
+    // decimal exponent of the first one (0.0254 gives "254" and -2). False when the value
+    // needs more digits, or never ends (1/3).
+    bool ExactDigits(int maxDigits, std::string& digits, int& exponent) const;
 
   private:
     struct Decimal {
