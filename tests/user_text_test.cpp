@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <optional>
+#include <vector>
+
+#include "int_text.h"
+
 namespace tevrimo {
 namespace {
 
@@ -27,6 +33,78 @@ TEST(UserText, QuotedEscapesWhatWouldChangeTheMessage) {
         {"\xF0\x9F\x98\x80", "'\xF0\x9F\x98\x80'"},      // four bytes, well-formed
     };
     for (const auto& c : cases) EXPECT_EQ(Quoted(c.text), c.quoted) << c.quoted;
+}
+
+// The loose reading, for names that are only compared: a well-formed sequence is its code
+// point, a stray or cut-off byte stands for itself, and the bytes after a lead byte are
+// taken as they come.
+TEST(UserText, LooseDecodingNeverFails) {
+    const struct {
+        std::string_view text;
+        std::vector<char32_t> points;
+    } cases[] = {
+        {"aZ", {'a', 'Z'}},
+        {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", {0xE9, 0x20AC, 0x1F600}},
+        {"\x80\xFF\xF8x", {0x80, 0xFF, 0xF8, 'x'}},
+        {"x\xE2\x82", {'x', 0xE2, 0x82}},  // cut off by the end
+        {"\xF0\x9F\x98", {0xF0, 0x9F, 0x98}},
+        {"\xC3"
+         "A",
+         {0xC1}},  // not checked: the A is taken as a continuation
+    };
+    for (const auto& c : cases) {
+        std::vector<char32_t> points;
+        for (std::size_t i = 0; i < c.text.size();) points.push_back(Utf8NextLoose(c.text, i));
+        EXPECT_EQ(points, c.points) << Quoted(c.text);
+    }
+}
+
+TEST(UserText, AsciiCaseOnly) {
+    EXPECT_EQ(AsciiLowered("ShIFT+Tab \xC3\x84\xC4\xB0Z"), "shift+tab \xC3\x84\xC4\xB0z");
+    EXPECT_TRUE(SameIgnoringAsciiCase("Settings", "sETTINGS"));
+    EXPECT_FALSE(SameIgnoringAsciiCase("\xC4\xB0", "i"));  // Turkish capital I is not ASCII
+    EXPECT_FALSE(SameIgnoringAsciiCase("key", "keys"));
+    EXPECT_EQ(AsciiLower(U'Q'), U'q');
+    EXPECT_EQ(AsciiLower(char32_t{0xC4}), char32_t{0xC4});
+}
+
+TEST(IntText, EachWayOfWritingANumber) {
+    constexpr std::optional<int> no;
+    const struct {
+        std::string_view text;
+        std::optional<int> decimal, hex, upTo12;
+        int clamped;
+    } cases[] = {
+        {"0", 0, 0, 0, 0},
+        {"5", 5, 5, 5, 5},
+        {"05", 5, 5, 5, 5},
+        {"12", 12, 18, 12, 12},
+        {"13", 13, 19, no, 13},
+        {"005", 5, 5, no, 5},
+        {"-1", -1, -1, no, -1},
+        {"+1", no, no, no, 1},
+        {" 1", no, no, no, 0},
+        {"1 ", no, no, no, 1},
+        {"", no, no, no, 0},
+        {"-", no, no, no, 0},
+        {"1a", no, 0x1a, no, 1},
+        {"0x41", no, no, no, 0},
+        {"ff", no, 255, no, 0},
+        {"2147483647", INT_MAX, no, no, INT_MAX},
+        {"2147483648", no, no, no, INT_MAX},
+        {"-2147483648", INT_MIN, no, no, INT_MIN},
+        {"-99999999999", no, no, no, INT_MIN},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseInt(c.text), c.decimal) << Quoted(c.text);
+        EXPECT_EQ(ParseInt(c.text, 16), c.hex) << Quoted(c.text);
+        EXPECT_EQ(ParseSmallInt(c.text, 12), c.upTo12) << Quoted(c.text);
+        EXPECT_EQ(ParseClampedInt(c.text), c.clamped) << Quoted(c.text);
+    }
+    EXPECT_EQ(ParseSmallInt("13", 13), 13);
+    EXPECT_EQ(ParseSmallInt("00", 0), std::nullopt);
+    EXPECT_EQ(ParseSmallInt("2147483647", INT_MAX), INT_MAX);
+    EXPECT_EQ(ParseSmallInt("9999999999", INT_MAX), std::nullopt);
 }
 
 }  // namespace

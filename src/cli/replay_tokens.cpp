@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "replay_tokens.h"
 
-#include <charconv>
 #include <string>
 
 #include "categories.h"
+#include "int_text.h"
 #include "keys.h"
+#include "user_text.h"
 
 namespace tevrimo {
 
@@ -28,13 +29,6 @@ constexpr NamedKey kNamedKeys[] = {
     {"pgup", vk::kPrior},   {"pgdn", vk::kNext},        {"shift", vk::kShift},
     {"ctrl", vk::kControl},
 };
-
-std::optional<int> ParseInt(std::string_view text, int base = 10) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
-}
 
 std::optional<int> KeyCode(std::string_view name) {
     if (name.size() == 1) {
@@ -99,10 +93,7 @@ std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
 std::optional<PageAction> ParseReplayToken(std::string_view original) {
     using Kind = PageAction::Kind;
     // Key names are case-insensitive ("Enter", "SHIFT+TAB", "A").
-    std::string lowered(original);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
+    const std::string lowered = AsciiLowered(original);
     const std::string_view token = lowered;
     if (token.find(':') != std::string_view::npos && token.substr(0, 3) != "vk:") {
         if (const auto r = RowArgument(token, "focus:", kRowCount))

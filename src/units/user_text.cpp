@@ -43,6 +43,40 @@ bool IsUtf8(std::string_view s) {
     return true;
 }
 
+char32_t Utf8NextLoose(std::string_view s, std::size_t& i) {
+    const auto byte = [&s, i](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+    const auto tail = [&byte](std::size_t k) { return char32_t{byte(k) & 0x3Fu}; };
+    const unsigned char c = byte(0);
+    char32_t cp = c;
+    std::size_t length = 1;
+    if (c >= 0xC0 && c < 0xE0 && i + 1 < s.size()) {
+        cp = char32_t{c & 0x1Fu} << 6 | tail(1);
+        length = 2;
+    } else if (c >= 0xE0 && c < 0xF0 && i + 2 < s.size()) {
+        cp = char32_t{c & 0x0Fu} << 12 | tail(1) << 6 | tail(2);
+        length = 3;
+    } else if (c >= 0xF0 && c < 0xF8 && i + 3 < s.size()) {
+        cp = char32_t{c & 0x07u} << 18 | tail(1) << 12 | tail(2) << 6 | tail(3);
+        length = 4;
+    }
+    i += length;
+    return cp;
+}
+
+std::string AsciiLowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = AsciiLower(c);
+    return out;
+}
+
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    }
+    return true;
+}
+
 bool IsHiddenControl(char32_t cp) {
     return cp < 0x20 || (cp >= 0x7F && cp < 0xA0) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
            (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
