@@ -3,16 +3,27 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "categories.h"
+#include "commands.h"
+#include "completion.h"
+#include "json_reader.h"
+#include "number_text.h"
+#include "pumpdown.h"
 #include "replay_tokens.h"
+#include "unit_names.h"
 #include "user_text.h"
 
 namespace tevrimo {
@@ -31,6 +42,11 @@ std::string TempFile(const std::string& content) {
 }
 
 // Runs the program with `args` in bash syntax; `input` goes to its standard input.
+std::string ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
 Result RunCli(const std::string& args, const std::string& input = "") {
     // Tests run in parallel: each run has its own files.
     const std::string inputFile = TempFile(input);
@@ -323,6 +339,162 @@ TEST(Cli, MessagesShowNoRawUserBytes) {
     }
 }
 
+using cli::Command;
+using cli::Commands;
+using cli::Option;
+using cli::Positional;
+
+// Every command refuses, with status 2 and one line, a word beyond its arguments, an
+// option it does not take, a value given to a flag and an option left without its value.
+TEST(CommandTable, EveryCommandRefusesWhatItDoesNotTake) {
+    const std::map<std::string_view, std::string> sample = {
+        {"CATEGORY", "length"}, {"UNIT", "foot"}, {"VALUE", "1"}, {"TOKEN", "1"}};
+    std::set<std::string_view> everyOption;
+    for (const Command& c : Commands()) {
+        for (const Option& o : c.options) everyOption.insert(o.name);
+    }
+    for (const Command& c : Commands()) {
+        std::string words(c.name);
+        bool repeats = false;
+        for (const Positional& p : c.positionals) {
+            ASSERT_TRUE(sample.count(p.name)) << "no sample for " << p.name;
+            words += " " + sample.at(p.name);
+            repeats = repeats || p.count == Positional::Count::kAny;
+        }
+        std::vector<std::pair<std::string, std::string>> cases = {
+            {words + " extra", repeats ? "unknown token 'extra'" : "unexpected argument 'extra'"},
+            {words + " --bogus", "unknown option '--bogus'"},
+        };
+        for (std::string_view name : everyOption) {
+            const auto own = std::find_if(c.options.begin(), c.options.end(),
+                                          [name](const Option& o) { return o.name == name; });
+            const std::string n(name);
+            if (own == c.options.end()) {
+                cases.push_back({words + " " + n + "=1", "unknown option '" + n + "'"});
+            } else if (own->TakesValue()) {
+                cases.push_back({words + " " + n, "option '" + n + "' needs a value"});
+            } else {
+                cases.push_back({words + " " + n + "=1", "option '" + n + "' takes no value"});
+            }
+        }
+        for (const auto& [args, message] : cases) {
+            const Result r = RunCli(args);
+            EXPECT_EQ(r.out, "tevrimo-cli: " + message + "\n") << args;
+            EXPECT_EQ(r.status, 2) << args;
+        }
+    }
+}
+
+// The manual's synopsis shows each command as the table and the help do, and every
+// option the manual names is one the program takes.
+TEST(CommandTable, ManualMatchesTheTable) {
+    const std::string manual = ReadFile(TEVRIMO_MANUAL);
+    const std::size_t begin = manual.find(".SH SYNOPSIS\n"), end = manual.find("\n.SH ", begin + 1);
+    ASSERT_NE(end, std::string::npos);
+    // The synopsis without its markup, one command a line: "tevrimo-cli units CATEGORY
+    // [--lang L] ...".
+    std::vector<std::string> synopsis;
+    std::istringstream lines(manual.substr(begin, end - begin));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        if (line == ".br") continue;
+        std::string text = line.substr(line.find(' ') + 1);
+        for (std::size_t at; (at = text.find("\\-")) != std::string::npos;) text.erase(at, 1);
+        if (line.rfind(".B tevrimo-cli ", 0) == 0) {
+            synopsis.push_back(text);
+            continue;
+        }
+        ASSERT_FALSE(synopsis.empty()) << line;
+        synopsis.back() += " " + text;
+        for (const char* joined : {" ]", " ..."}) {
+            for (std::size_t at; (at = synopsis.back().find(joined)) != std::string::npos;) {
+                synopsis.back().erase(at, 1);
+            }
+        }
+        for (std::size_t at; (at = synopsis.back().find("[ ")) != std::string::npos;) {
+            synopsis.back().erase(at + 1, 1);
+        }
+    }
+    std::vector<std::string> expected;
+    for (const Command& c : Commands()) {
+        expected.push_back("tevrimo-cli " + std::string(c.name) + " " + cli::Synopsis(c));
+        EXPECT_NE(manual.find(".TP\n.B " + std::string(c.name) + "\n"), std::string::npos)
+            << c.name << " is not described";
+    }
+    EXPECT_EQ(synopsis, expected);
+
+    std::set<std::string> known = {"--"};
+    for (std::string_view o : cli::kGeneralOptions) known.emplace(o);
+    for (const Command& c : Commands()) {
+        for (const Option& o : c.options) known.emplace(o.name);
+    }
+    for (std::size_t at = manual.find("\\-\\-"); at != std::string::npos;
+         at = manual.find("\\-\\-", at + 1)) {
+        std::size_t stop = at + 4;
+        while (stop < manual.size() && std::islower(static_cast<unsigned char>(manual[stop]))) {
+            ++stop;
+        }
+        const std::string option = "--" + manual.substr(at + 4, stop - at - 4);
+        EXPECT_TRUE(known.count(option)) << option << " in the manual is no option";
+    }
+}
+
+// The bash completion is the script written from the table.
+TEST(CommandTable, BashCompletionIsWrittenFromIt) {
+    EXPECT_EQ(ReadFile(TEVRIMO_BASH_COMPLETION), cli::BashCompletion(Commands()))
+        << "the command table changed: cmake --build build --target completions";
+}
+
+TEST(CommandTable, HelpGivesTheStartPressure) {
+    const Command* pumpdown = cli::FindCommand("pumpdown");
+    ASSERT_NE(pumpdown, nullptr);
+    EXPECT_NE(pumpdown->help.find(" " + FormatNumber(pumpdown::kStartPressure) + " mbar"),
+              std::string::npos);
+}
+
+// The JSON of categories and units parses, and holds what the tables hold.
+TEST(Cli, CategoriesAndUnitsAsJson) {
+    using testing::Json;
+    const auto categories = testing::ParseJson(RunCli("categories --format json").out);
+    ASSERT_TRUE(categories);
+    EXPECT_EQ(categories->order, std::vector<std::string>{"categories"});
+    const Json& list = (*categories)["categories"];
+    ASSERT_EQ(list.items.size(), std::size_t{kCategoryCount});
+    for (int i = 0; i < kCategoryCount; ++i) {
+        const Json& c = list.items[static_cast<std::size_t>(i)];
+        EXPECT_EQ(c.order, (std::vector<std::string>{"index", "key", "caption"}));
+        EXPECT_EQ(c["index"].kind, Json::Kind::kNumber);
+        EXPECT_EQ(c["index"].text, std::to_string(i));
+        EXPECT_EQ(c["key"].text, CategoryKey(i));
+        EXPECT_EQ(c["caption"].text, CategoryTabCaption(i));
+
+        const CategoryTable& table = Category(i);
+        const int language = i % kLanguageCount;
+        const auto units =
+            testing::ParseJson(RunCli("units " + std::to_string(i) + " --format json --lang " +
+                                      std::string(kLanguageCodes[language]))
+                                   .out);
+        ASSERT_TRUE(units) << table.key;
+        EXPECT_EQ((*units)["category"].text, table.key);
+        std::size_t n = 0;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!table.IsUnitRow(r)) continue;
+            ASSERT_LT(n, (*units)["units"].items.size()) << table.key;
+            const Json& u = (*units)["units"].items[n++];
+            EXPECT_EQ(u["row"].text, std::to_string(r));
+            EXPECT_EQ(u["caption"].text, table.Caption(r, language));
+            std::vector<std::string> aliases, listed;
+            for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+                aliases.emplace_back(a.text);
+            }
+            for (const Json& a : u["aliases"].items) listed.push_back(a.text);
+            EXPECT_EQ(listed, aliases) << table.key << " row " << r;
+        }
+        EXPECT_EQ(n, (*units)["units"].items.size()) << table.key;
+    }
+}
+
 // The help and the manual list every named key the replay parser takes.
 TEST(ReplayTokens, HelpAndManualListThem) {
     std::ifstream in(TEVRIMO_MANUAL);
@@ -348,6 +520,23 @@ TEST(ReplayTokens, HelpAndManualListThem) {
         ++named;
     }
     EXPECT_GT(named, 25);
+}
+
+// A completion offers tokens that parse, every named key among them.
+TEST(ReplayTokens, SuggestionsParse) {
+    const std::span<const std::string_view> suggestions = ReplayTokenSuggestions();
+    for (std::string_view token : suggestions) {
+        EXPECT_TRUE(ParseReplayToken(token).has_value()) << token;
+    }
+    const std::string help = ReplayTokenHelp();
+    std::istringstream words(help.substr(0, help.find("vk:N")));
+    std::string word;
+    while (words >> word) {
+        if (word.find('-') != std::string::npos || word == "keys") continue;
+        if (word == "shift" || word == "ctrl") continue;  // modifiers: shift+tab, ctrl+c
+        EXPECT_NE(std::find(suggestions.begin(), suggestions.end(), word), suggestions.end())
+            << word;
+    }
 }
 
 TEST(ReplayTokens, NamesAndCodes) {

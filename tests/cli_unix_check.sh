@@ -137,6 +137,9 @@ complete_words() {
 [ "$(complete_words convert length foot --to ya)" = "yard yards" ] && ok || bad "completion of --to"
 [ "$(complete_words convert length fe)" = feet ] && ok || bad "completion of a unit"
 [ "$(complete_words units length --format j)" = json ] && ok || bad "completion of --format"
+[ "$(complete_words pumpdown --capacity 5 --la)" = --lang ] && ok || bad "completion of an option"
+[ "$(complete_words replay length --lang de 5 foc)" = focus:0 ] && ok || bad "completion of a token"
+[ "$(complete_words convert length foot 1 --lang fr)" = fr ] && ok || bad "completion of --lang"
 
 echo "cli as a Unix tool: $pass passed, $fail failed"
 [ $fail -eq 0 ]

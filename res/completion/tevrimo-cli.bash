@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Bash completion for tevrimo-cli: commands, options, categories, and the units of the
-# category already typed.
+# category already typed. Written from the command table in src/cli/commands.cpp by
+# `cmake --build build --target completions`; do not edit it by hand.
 
 _tevrimo_cli_candidates() {  # words, one per line -> COMPREPLY, quoted for the shell
     local cur=$1 word
@@ -31,7 +32,7 @@ _tevrimo_cli() {
             words+=("$word")
         elif [[ $word == -- ]]; then
             ended=1
-        elif [[ $word == --@(lang|to|format|capacity|time|volume|pressure) ]]; then
+        elif [[ $word == --@(format|lang|to|capacity|time|volume|pressure) ]]; then
             ((i++))
         elif [[ $word != --* ]]; then
             words+=("$word")
@@ -40,8 +41,14 @@ _tevrimo_cli() {
     local category=${words[0]}
 
     case $prev in
-        --lang) COMPREPLY=($(compgen -W "tr en de fr" -- "$cur")); return ;;
-        --format) COMPREPLY=($(compgen -W "tsv csv json" -- "$cur")); return ;;
+        --format)
+            COMPREPLY=($(compgen -W "tsv csv json" -- "$cur"))
+            return
+            ;;
+        --lang)
+            COMPREPLY=($(compgen -W "tr en de fr" -- "$cur"))
+            return
+            ;;
         --to)
             _tevrimo_cli_candidates "$cur" < <(_tevrimo_cli_units "$program" "$category")
             return
@@ -55,7 +62,7 @@ _tevrimo_cli() {
         units) options="--lang --format --header" ;;
         convert) options="--lang --to --strict --format --header" ;;
         replay) options="--lang --captions" ;;
-        pumpdown) options="--lang --capacity --time --volume --pressure" ;;
+        pumpdown) options="--capacity --time --volume --pressure --lang" ;;
         *) return ;;
     esac
     if [[ $cur == -* ]]; then
@@ -70,10 +77,10 @@ _tevrimo_cli() {
             _tevrimo_cli_candidates "$cur" < <(_tevrimo_cli_units "$program" "$category")
             ;;
         replay:*)
-            COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 num0 num5 add sub mul div decimal
-                minus plus period comma slash backslash enter esc back up down left right home
-                end tab shift+tab space del ins pgup pgdn ctrl+c ctrl+v f1 focus:0 button:0
-                flag:0 flag:1 flag:2 flag:3 lang:tr lang:en lang:de lang:fr background" -- "$cur"))
+            COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 num0 num5 add sub mul div decimal minus
+                plus period comma slash backslash enter esc back up down left right home end tab
+                shift+tab space del ins pgup pgdn ctrl+c ctrl+v f1 focus:0 button:0 flag:0 flag:1
+                flag:2 flag:3 lang:tr lang:en lang:de lang:fr background" -- "$cur"))
             ;;
     esac
 }

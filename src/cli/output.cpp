@@ -7,19 +7,31 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <string>
+
+#include "failure.h"
 
 namespace tevrimo::cli {
 
 namespace {
 
+[[noreturn]] void WriteFailed(int error) {
+    throw Failure(kFailedStatus,
+                  std::string("cannot write to standard output: ") + std::strerror(error));
+}
+
+[[noreturn]] void ReadFailed(int error) {
+    throw Failure(kFailedStatus,
+                  std::string("cannot read standard input: ") + std::strerror(error));
+}
+
 // Whether the call on `fd` failed only because the descriptor is non-blocking and not
-// ready yet; if so, waits until it is. Throws `Failure` when the wait itself fails.
-template <typename Failure>
-bool WaitedUntilReady(int fd, short events) {
+// ready yet; if so, waits until it is. Calls `fail` when the wait itself fails.
+bool WaitedUntilReady(int fd, short events, void (*fail)(int error)) {
     if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
     pollfd p{fd, events, 0};
     while (::poll(&p, 1, -1) < 0) {
-        if (errno != EINTR) throw Failure{errno};
+        if (errno != EINTR) fail(errno);
     }
     return true;
 }
@@ -28,14 +40,17 @@ void WriteAll(const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(STDOUT_FILENO, data, size);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && WaitedUntilReady<WriteFailed>(STDOUT_FILENO, POLLOUT)) continue;
+        if (n < 0 && WaitedUntilReady(STDOUT_FILENO, POLLOUT, WriteFailed)) continue;
         if (n < 0 && errno == EPIPE) {
-            // Nobody reads any more: end as the default SIGPIPE would, without a word.
+            // Nobody reads any more (SIGPIPE was ignored, or we would not be here): end
+            // as the default SIGPIPE does, without a word and without unwinding into
+            // code that would try to write again. Should the signal be blocked, the
+            // status is still the one a shell reports for it.
             std::signal(SIGPIPE, SIG_DFL);
             std::raise(SIGPIPE);
             _exit(128 + SIGPIPE);
         }
-        if (n <= 0) throw WriteFailed{n < 0 ? errno : EIO};
+        if (n <= 0) WriteFailed(n < 0 ? errno : EIO);
         data += n;
         size -= static_cast<std::size_t>(n);
     }
@@ -74,8 +89,8 @@ bool LineReader::Fill() {
     for (;;) {
         const ssize_t n = ::read(STDIN_FILENO, m_chunk, sizeof m_chunk);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && WaitedUntilReady<ReadFailed>(STDIN_FILENO, POLLIN)) continue;
-        if (n < 0) throw ReadFailed{errno};
+        if (n < 0 && WaitedUntilReady(STDIN_FILENO, POLLIN, ReadFailed)) continue;
+        if (n < 0) ReadFailed(errno);
         m_begin = 0;
         m_end = static_cast<std::size_t>(n);
         m_ended = n == 0;

@@ -9,15 +9,6 @@
 
 namespace tevrimo::cli {
 
-// A write to standard output failed (disk full, descriptor closed, ...).
-struct WriteFailed {
-    int error;
-};
-// A read from standard input failed (a directory, a closed descriptor, an I/O error).
-struct ReadFailed {
-    int error;
-};
-
 class Output {
   public:
     Output() = default;
@@ -30,8 +21,8 @@ class Output {
         m_buffer[m_size++] = c;
     }
     // Writes what is buffered, waiting on a non-blocking descriptor that is not ready.
-    // Throws WriteFailed; a reader that has gone away (a closed pipe) ends the program
-    // quietly, as SIGPIPE does.
+    // A failed write (disk full, descriptor closed, ...) throws a Failure naming it; a
+    // reader that has gone away (a closed pipe) ends the program quietly, as SIGPIPE does.
     void Flush();
 
   private:
@@ -50,8 +41,9 @@ class LineReader {
 
     // The next line in `line` (valid until the next call). kTooLong: the line has more
     // than maxLength bytes, not counting its LF or CR-LF; the rest of it is skipped. Waits on a
-    // non-blocking descriptor that has nothing yet. Throws ReadFailed.
-    Result Next(std::string_view& line);
+    // non-blocking descriptor that has nothing yet. A failed read (a directory, a closed
+    // descriptor, an I/O error) throws a Failure naming it.
+    [[nodiscard]] Result Next(std::string_view& line);
 
   private:
     bool Fill();  // false at the end of input

@@ -9,9 +9,9 @@
 namespace tevrimo::cli {
 
 std::optional<Format> ParseFormat(std::string_view name) {
-    if (name == "tsv") return Format::kTsv;
-    if (name == "csv") return Format::kCsv;
-    if (name == "json") return Format::kJson;
+    for (std::size_t i = 0; i < std::size(kFormatNames); ++i) {
+        if (name == kFormatNames[i]) return static_cast<Format>(i);
+    }
     return std::nullopt;
 }
 

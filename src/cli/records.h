@@ -2,6 +2,7 @@
 // How tevrimo-cli writes what it finds: records as TSV, CSV (RFC 4180) or JSON.
 #pragma once
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +14,11 @@ namespace tevrimo::cli {
 
 enum class Format { kTsv, kCsv, kJson };
 
-// "tsv", "csv" or "json"; nullopt for anything else.
-std::optional<Format> ParseFormat(std::string_view name);
+// The names of the formats, in the order of Format.
+inline constexpr std::string_view kFormatNames[] = {"tsv", "csv", "json"};
+
+// A format by its name; nothing for anything else.
+[[nodiscard]] std::optional<Format> ParseFormat(std::string_view name);
 
 // One TSV or CSV record after another: fields in order, then End. TSV fields are
 // written as WriteTsvField writes them; CSV fields are quoted where they hold a comma,

@@ -80,10 +80,21 @@ std::string ReplayTokenHelp() {
            "page language L: tr, en, de, fr or a number). Case does not matter.";
 }
 
+std::span<const std::string_view> ReplayTokenSuggestions() {
+    static constexpr std::string_view kSuggestions[] = {
+        "0",       "1",         "2",       "3",        "4",         "5",      "6",         "7",
+        "8",       "9",         "num0",    "num5",     "add",       "sub",    "mul",       "div",
+        "decimal", "minus",     "plus",    "period",   "comma",     "slash",  "backslash", "enter",
+        "esc",     "back",      "up",      "down",     "left",      "right",  "home",      "end",
+        "tab",     "shift+tab", "space",   "del",      "ins",       "pgup",   "pgdn",      "ctrl+c",
+        "ctrl+v",  "f1",        "focus:0", "button:0", "flag:0",    "flag:1", "flag:2",    "flag:3",
+        "lang:tr", "lang:en",   "lang:de", "lang:fr",  "background"};
+    return kSuggestions;
+}
+
 std::optional<int> ParseLanguage(std::string_view text, bool anyNumber) {
-    static constexpr std::string_view kCodes[] = {"tr", "en", "de", "fr"};
     for (int i = 0; i < kLanguageCount; ++i) {
-        if (text == kCodes[i]) return i;
+        if (text == kLanguageCodes[i]) return i;
     }
     const auto n = ParseInt(text);
     if (n && (anyNumber || IsLanguage(*n))) return n;

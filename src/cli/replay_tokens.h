@@ -2,21 +2,31 @@
 // The key script of `tevrimo-cli replay`: tokens naming key-downs and mouse clicks.
 #pragma once
 
+#include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "category_table.h"
 #include "page_session.h"
 
 namespace tevrimo {
 
 // Parses one token ("5", "num5", "shift+tab", "ctrl+c", "vk:0x41", "focus:3", ...).
-std::optional<PageAction> ParseReplayToken(std::string_view token);
+[[nodiscard]] std::optional<PageAction> ParseReplayToken(std::string_view token);
 
 // Every token the parser takes, as the help and the manual list them.
 std::string ReplayTokenHelp();
 
-// "tr", "en", "de", "fr" or a number; nullopt for anything else.
-std::optional<int> ParseLanguage(std::string_view text, bool anyNumber);
+// The tokens a completion offers: the digits and named keys, with a few of the rest.
+std::span<const std::string_view> ReplayTokenSuggestions();
+
+// The codes of the languages, in the order of their ids.
+inline constexpr std::string_view kLanguageCodes[] = {"tr", "en", "de", "fr"};
+static_assert(std::size(kLanguageCodes) == kLanguageCount);
+
+// A language code or its id; with `anyNumber`, any number. Nothing for anything else.
+[[nodiscard]] std::optional<int> ParseLanguage(std::string_view text, bool anyNumber);
 
 }  // namespace tevrimo

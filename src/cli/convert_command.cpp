@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+// tevrimo-cli convert: a value, or every line of standard input, typed into one unit
+// and shown in every unit of its category (or in one).
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "category_table.h"
+#include "command_line.h"
+#include "failure.h"
+#include "number_text.h"
+#include "output.h"
+#include "records.h"
+#include "user_text.h"
+
+namespace tevrimo::cli {
+
+namespace {
+
+constexpr std::size_t kMaxLineLength = 1 << 20;  // longer input lines are not values
+
+struct ConvertOptions {
+    std::optional<std::string_view> lang, to, format;
+    bool strict = false, header = false;
+};
+
+// Converts entries typed into one source row and writes the results in one format.
+class Converter {
+  public:
+    Converter(const CategoryTable& table, int source, std::optional<int> target, int language,
+              Format format, Output& out)
+        : m_table(table),
+          m_source(source),
+          m_target(target),
+          m_language(language),
+          m_format(format),
+          m_out(out) {}
+
+    // One value given on the command line: a line per unit ("caption TAB text"), or
+    // the target's text alone.
+    void ConvertOne(std::string_view entry, bool header) {
+        if (m_format == Format::kJson) {
+            WriteJson(entry, Compute(entry));
+            return;
+        }
+        RecordWriter record(m_out, m_format);
+        const Texts texts = Compute(entry);
+        if (m_target) {
+            if (header) Header(record);
+            record.Field(texts[static_cast<std::size_t>(*m_target)]);
+            record.End();
+            return;
+        }
+        if (header) {
+            record.Field("unit");
+            record.Field("value");
+            record.End();
+        }
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!m_table.IsUnitRow(r)) continue;
+            record.Field(m_table.Caption(r, m_language));
+            record.Field(texts[static_cast<std::size_t>(r)]);
+            record.End();
+        }
+    }
+
+    // One line of standard input: the texts of every unit joined on one line, or the
+    // target's text alone.
+    void ConvertLine(std::string_view entry) {
+        if (m_format == Format::kJson) {
+            WriteJson(entry, Compute(entry));
+            return;
+        }
+        if (m_target && m_format == Format::kTsv) {
+            // The fast path of a long stream: one pair rule, no page.
+            const PairRule& rule = m_table.Pair(m_source, *m_target);
+            switch (rule.kind) {
+                case PairRule::Kind::kEntry: WriteTsvField(m_out, entry); break;
+                case PairRule::Kind::kSteps: {
+                    char buffer[kFormatBufferSize];
+                    m_out.Write({buffer, FormatNumber(rule.Apply(ParseNumber(entry)), buffer)});
+                    break;
+                }
+                case PairRule::Kind::kClear:
+                case PairRule::Kind::kSkip: break;
+            }
+            m_out.Put('\n');
+            return;
+        }
+        RecordWriter record(m_out, m_format);
+        const Texts texts = Compute(entry);
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!Shown(r)) continue;
+            // Only the entry itself is user text; every other text is a formatted number.
+            const std::string_view text = texts[static_cast<std::size_t>(r)];
+            if (m_table.Pair(m_source, r).kind == PairRule::Kind::kEntry) {
+                record.Field(text);
+            } else {
+                record.OwnField(text);
+            }
+        }
+        record.End();
+    }
+
+    // An input line that gives no value: an empty line (TSV, CSV), or an object that
+    // says why (JSON).
+    void Failed(std::string_view entry, std::string_view error) {
+        if (m_format != Format::kJson) {
+            RecordWriter(m_out, m_format).End();
+            return;
+        }
+        WriteJsonHead(entry);
+        m_out.Write(",\"error\":");
+        WriteJsonString(m_out, error);
+        m_out.Write("}\n");
+    }
+
+    // The names of the columns ConvertLine writes.
+    void WriteStreamHeader() {
+        if (m_format == Format::kJson) return;
+        RecordWriter record(m_out, m_format);
+        Header(record);
+    }
+
+  private:
+    using Texts = std::array<std::string_view, kRowCount>;
+
+    // Whether row `r` is a column of the output: the target, or every unit.
+    bool Shown(int r) const { return m_target ? r == *m_target : m_table.IsUnitRow(r); }
+
+    void Header(RecordWriter& record) {
+        for (int r = 0; r < kRowCount; ++r) {
+            if (Shown(r)) {
+                record.Field(m_table.Caption(r, m_language));
+            }
+        }
+        record.End();
+    }
+
+    // The text of every row for `entry` typed into the source row, by the table's pair
+    // rules: a row the rules leave alone stays empty (on the vacuum page, every row
+    // outside the source's pair; the pump-down itself is `pumpdown`'s job). Views into
+    // this object, valid until the next call.
+    Texts Compute(std::string_view entry) {
+        Texts texts{};
+        m_table.Refresh(entry, ParseNumber(entry), m_source, m_writes);
+        for (const RowWrites::Write& w : m_writes) {
+            texts[static_cast<std::size_t>(BoxRow(w.boxId))] = w.text;
+        }
+        return texts;
+    }
+
+    void WriteJsonHead(std::string_view entry) {
+        m_out.Write("{\"category\":");
+        WriteJsonString(m_out, m_table.key);
+        m_out.Write(",\"unit\":");
+        WriteJsonString(m_out, m_table.Caption(m_source, m_language));
+        m_out.Write(",\"value\":");
+        WriteJsonString(m_out, entry);
+    }
+
+    void WriteJson(std::string_view entry, const Texts& texts) {
+        WriteJsonHead(entry);
+        m_out.Write(",\"results\":{");
+        bool first = true;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!Shown(r)) continue;
+            if (!first) m_out.Put(',');
+            first = false;
+            WriteJsonString(m_out, m_table.Caption(r, m_language));
+            m_out.Put(':');
+            WriteJsonString(m_out, texts[static_cast<std::size_t>(r)]);
+        }
+        m_out.Write("}}\n");
+    }
+
+    const CategoryTable& m_table;
+    int m_source;
+    std::optional<int> m_target;
+    int m_language;
+    Format m_format;
+    Output& m_out;
+    RowWrites m_writes;
+};
+
+// Whether `entry` is a number and nothing else, blanks around it allowed.
+bool IsWholeNumber(std::string_view entry) {
+    double value;
+    return ParseWholeNumber(entry, value);
+}
+
+// Converts every line of standard input. Returns the exit status: 1 when a line was
+// refused (too long, or not a number under --strict).
+int ConvertStream(Converter& converter, Output& out, bool strict) {
+    LineReader reader(out, kMaxLineLength);
+    int status = 0;
+    std::string_view line;
+    for (std::size_t number = 1;; ++number) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::kEnd) break;
+        if (result == LineReader::Result::kTooLong) {
+            out.Flush();  // the message comes after the lines before it
+            std::fprintf(stderr, "%s: line %zu: longer than %zu bytes, not converted\n", kProgram,
+                         number, kMaxLineLength);
+            converter.Failed({}, "line too long");
+            status = 1;
+        } else if (strict && !IsWholeNumber(line)) {
+            out.Flush();
+            std::fprintf(stderr, "%s: line %zu: invalid number %s\n", kProgram, number,
+                         Quoted(line).c_str());
+            converter.Failed(line, "invalid number");
+            status = 1;
+        } else {
+            converter.ConvertLine(line);
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int RunConvert(const Arguments& arguments) {
+    const ConvertOptions options{arguments.Value("--lang"), arguments.Value("--to"),
+                                 arguments.Value("--format"), arguments.Flag("--strict"),
+                                 arguments.Flag("--header")};
+    const CategoryTable& table = RequireCategory(arguments.Required(0));
+    const int language = RequireLanguage(options.lang);
+    const Format format = RequireFormat(options.format);
+    const std::string_view unit = arguments.Required(1);
+    arguments.NoMoreWords();
+    const int source = RequireUnit(table, unit, language);
+    std::optional<int> target;
+    if (options.to) target = RequireUnit(table, *options.to, language);
+    Output out;
+    Converter converter(table, source, target, language, format, out);
+    int status = 0;
+    if (arguments.Words().size() == 3) {
+        const std::string_view value = arguments.Words()[2];
+        if (options.strict && !IsWholeNumber(value)) FailUsage("invalid number " + Quoted(value));
+        converter.ConvertOne(value, options.header);
+    } else {
+        if (options.header) converter.WriteStreamHeader();
+        status = ConvertStream(converter, out, options.strict);
+    }
+    out.Flush();
+    return status;
+}
+
+}  // namespace tevrimo::cli

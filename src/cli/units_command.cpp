@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// tevrimo-cli units: the unit rows of a category, their captions and other names.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "command_line.h"
+#include "output.h"
+#include "records.h"
+#include "unit_names.h"
+
+namespace tevrimo::cli {
+
+namespace {
+
+struct UnitsOptions {
+    std::optional<std::string_view> lang, format;
+    bool header = false;
+};
+
+}  // namespace
+
+int RunUnits(const Arguments& arguments) {
+    const UnitsOptions options{arguments.Value("--lang"), arguments.Value("--format"),
+                               arguments.Flag("--header")};
+    const std::string_view category = arguments.Required(0);
+    arguments.NoMoreWords();
+    const CategoryTable& table = RequireCategory(category);
+    const int language = RequireLanguage(options.lang);
+    const Format format = RequireFormat(options.format);
+    Output out;
+    if (format == Format::kJson) {
+        out.Write("{\"category\":");
+        WriteJsonString(out, table.key);
+        out.Write(",\"units\":[");
+        bool first = true;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!table.IsUnitRow(r)) continue;
+            out.Write(first ? "{\"row\":" : ",{\"row\":");
+            first = false;
+            out.Write(std::to_string(r));
+            out.Write(",\"caption\":");
+            WriteJsonString(out, table.Caption(r, language));
+            out.Write(",\"aliases\":[");
+            bool firstAlias = true;
+            for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+                if (!firstAlias) out.Put(',');
+                firstAlias = false;
+                WriteJsonString(out, a.text);
+            }
+            out.Write("]}");
+        }
+        out.Write("]}\n");
+    } else {
+        RecordWriter record(out, format);
+        if (options.header) {
+            for (std::string_view h : {"row", "caption", "aliases"}) record.Field(h);
+            record.End();
+        }
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!table.IsUnitRow(r)) continue;
+            std::string aliases;
+            for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+                if (!aliases.empty()) aliases += ',';
+                aliases += a.text;
+            }
+            record.Field(std::to_string(r));
+            record.Field(table.Caption(r, language));
+            record.Field(aliases);
+            record.End();
+        }
+    }
+    out.Flush();
+    return 0;
+}
+
+}  // namespace tevrimo::cli
