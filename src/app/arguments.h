@@ -14,7 +14,7 @@ struct StartRequest {
     bool platformGiven = false;  // -platform NAME: Qt opens what it names, not $DISPLAY
 };
 
-StartRequest ReadArguments(int argc, const char* const* argv);
+[[nodiscard]] StartRequest ReadArguments(int argc, const char* const* argv);
 
 // The texts of --help and --version.
 std::string HelpText();

@@ -17,7 +17,7 @@ class ConverterApp {
     ConverterApp(int& argc, char** argv);
     ~ConverterApp();
 
-    bool InitInstance();
+    [[nodiscard]] bool InitInstance();
     int Run();
 
   private:
@@ -30,6 +30,6 @@ class ConverterApp {
 
 // True when a display can be opened (or another Qt platform was asked for); otherwise
 // tells the user on stderr.
-bool DisplayAvailable(const char* programName);
+[[nodiscard]] bool DisplayAvailable(const char* programName);
 
 }  // namespace tevrimo

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
+// The desktop program. Whatever ends it early ends it with one line on standard error:
+// status 2 for bad arguments, 1 for anything else.
 #include <unistd.h>
 #include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "arguments.h"
 #include "converter_app.h"
+#include "user_text.h"
 
 namespace {
 
@@ -20,13 +25,17 @@ void OnQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
         if (g_starting) {
             const char* display = std::getenv("DISPLAY");
             std::fprintf(stderr,
-                         "tevrimo: cannot open the display '%s'; run it on a desktop or under "
+                         "tevrimo: cannot open the display %s; run it on a desktop or under "
                          "xvfb-run, or use tevrimo-cli\n",
-                         display ? display : "");
+                         tevrimo::Quoted(display ? display : "").c_str());
         } else {
             std::fprintf(stderr, "tevrimo: %s\n", message.toLocal8Bit().constData());
         }
         std::fflush(stderr);
+        // A fatal message handler must not return: Qt would abort and leave a core
+        // dump. Nothing can be saved from inside Qt's failure, and exit handlers and
+        // destructors could run into the half-built objects that failed; so the process
+        // ends here, with the status of any other failure.
         _exit(1);
     }
     // Platform chatter while the display is being opened is not the user's business.
@@ -45,9 +54,7 @@ int Print(const std::string& text) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     using tevrimo::StartRequest;
     const StartRequest request = tevrimo::ReadArguments(argc, argv);
     switch (request.kind) {
@@ -64,4 +71,19 @@ int main(int argc, char** argv) {
     g_starting = false;
     if (!app.InitInstance()) return 1;
     return app.Run();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "tevrimo: out of memory\n");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tevrimo: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "tevrimo: unexpected failure\n");
+    }
+    return 1;
 }
