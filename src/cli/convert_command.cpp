@@ -36,7 +36,8 @@ class Converter {
           m_target(target),
           m_language(language),
           m_format(format),
-          m_out(out) {}
+          m_out(out),
+          m_streamRule(target && format == Format::kTsv ? &table.Pair(source, *target) : nullptr) {}
 
     // One value given on the command line: a line per unit ("caption TAB text"), or
     // the target's text alone.
@@ -73,9 +74,9 @@ class Converter {
             WriteJson(entry, Compute(entry));
             return;
         }
-        if (m_target && m_format == Format::kTsv) {
+        if (m_streamRule) {
             // The fast path of a long stream: one pair rule, no page.
-            const PairRule& rule = m_table.Pair(m_source, *m_target);
+            const PairRule& rule = *m_streamRule;
             switch (rule.kind) {
                 case PairRule::Kind::kEntry: WriteTsvField(m_out, entry); break;
                 case PairRule::Kind::kSteps: {
@@ -182,6 +183,8 @@ class Converter {
     int m_language;
     Format m_format;
     Output& m_out;
+    // The one rule a TSV stream into one target needs, looked up once.
+    const PairRule* m_streamRule;
     RowWrites m_writes;
 };
 
