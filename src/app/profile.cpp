@@ -19,6 +19,7 @@
 #include <deque>
 #include <optional>
 
+#include "int_text.h"
 #include "user_text.h"
 
 namespace tevrimo {
@@ -44,17 +45,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
 // "[name]" -> name; otherwise false.
 bool SectionName(std::string_view line, std::string_view& name) {
     line = Trim(line);
@@ -72,21 +62,6 @@ bool Entry(std::string_view line, std::string_view& key, std::string_view& value
     key = Trim(line.substr(0, eq));
     value = Trim(line.substr(eq + 1));
     return !key.empty();
-}
-
-int ToInt(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long v = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        v = v * 10 + (text[i] - '0');
-        if (v > static_cast<long long>(INT_MAX) + 1) v = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) v = -v;
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
 }
 
 std::string Why(int error) {
@@ -428,12 +403,12 @@ std::vector<std::string> Merged(const std::vector<std::string>& lines, std::stri
         std::string_view name, k, v;
         if (SectionName(line, name)) {
             if (inSection) flushMissing();
-            inSection = !seenSection && SameName(name, section);
+            inSection = !seenSection && SameIgnoringAsciiCase(name, section);
             seenSection = seenSection || inSection;
         } else if (inSection && Entry(line, k, v)) {
             bool replaced = false;
             for (std::size_t i = 0; i < values.size() && !replaced; ++i) {
-                if (SameName(k, values[i].first)) {
+                if (SameIgnoringAsciiCase(k, values[i].first)) {
                     if (!written[i]) out.push_back(entry(i, !line.empty() && line.back() == '\r'));
                     written[i] = replaced = true;
                 }
@@ -666,9 +641,9 @@ int Profile::GetInt(std::string_view section, std::string_view key, int fallback
     for (const std::string& line : m_lines) {
         std::string_view name, k, v;
         if (SectionName(line, name)) {
-            inSection = SameName(name, section);
-        } else if (inSection && Entry(line, k, v) && SameName(k, key)) {
-            return ToInt(v);
+            inSection = SameIgnoringAsciiCase(name, section);
+        } else if (inSection && Entry(line, k, v) && SameIgnoringAsciiCase(k, key)) {
+            return ParseClampedInt(v);
         }
     }
     return fallback;

@@ -35,7 +35,7 @@ class Profile {
     // The integer value of `key` in `section` (names compare case-insensitively; the
     // first of duplicate keys counts), read like strtol with trailing text ignored and
     // clamped to the int range; `fallback` when the entry is missing.
-    int GetInt(std::string_view section, std::string_view key, int fallback) const;
+    [[nodiscard]] int GetInt(std::string_view section, std::string_view key, int fallback) const;
 
     // Sets the entries in the file as it is now. Other sections and entries, a leading
     // byte-order mark, each line's end (new lines take the end of the file's first

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "category_registry.h"
+#include "int_text.h"
 #include "unit_names.h"
 
 namespace tevrimo {
@@ -65,12 +66,7 @@ const CategoryTable& Category(int tabIndex) {
 
 int FindCategoryIndex(std::string_view name) {
     if (name.empty()) return -1;
-    bool numeric = name.size() <= 2;
-    for (char c : name) numeric = numeric && c >= '0' && c <= '9';
-    if (numeric) {
-        const int index = std::stoi(std::string(name));
-        return index < kCategoryCount ? index : -1;
-    }
+    if (const auto index = ParseSmallInt(name, 99)) return *index < kCategoryCount ? *index : -1;
     for (int i = 0; i < kCategoryCount; ++i) {
         if (SameCaption(name, kCategories[i].key) || SameCaption(name, kCategories[i].tabCaption))
             return i;

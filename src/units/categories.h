@@ -21,8 +21,8 @@ const CategoryTable& Category(int tabIndex);
 
 // The tab index by English key, tab index or Turkish tab caption, case-insensitive; -1 if
 // none. Builds no table.
-int FindCategoryIndex(std::string_view name);
+[[nodiscard]] int FindCategoryIndex(std::string_view name);
 // The same, as the table; null if none.
-const CategoryTable* FindCategory(std::string_view name);
+[[nodiscard]] const CategoryTable* FindCategory(std::string_view name);
 
 }  // namespace tevrimo

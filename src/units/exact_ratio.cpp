@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "int_text.h"
 #include "number_text.h"
 
 namespace tevrimo {
@@ -32,7 +33,11 @@ ExactRatio::Decimal ExactRatio::ParseDecimal(std::string_view text) {
         }
     }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        d.exponent += std::stoi(std::string(text.substr(i + 1)));
+        std::string_view exponent = text.substr(i + 1);
+        if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
+        const auto e = ParseInt(exponent);
+        if (!e) throw std::invalid_argument("bad exponent: " + std::string(text));
+        d.exponent += *e;
         i = text.size();
     }
     if (!any || i != text.size()) throw std::invalid_argument("bad decimal: " + std::string(text));

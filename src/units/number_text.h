@@ -19,7 +19,7 @@ double ParseNumber(std::string_view text);
 
 // True when `text` is a number and nothing else, blanks (space, tab) around it allowed,
 // with the value in `value`; an empty text, "-" or "1.5 kg" are not numbers.
-bool ParseWholeNumber(std::string_view text, double& value);
+[[nodiscard]] bool ParseWholeNumber(std::string_view text, double& value);
 
 // Room for the longest formatted value ("-1.23457E-308" and the like).
 inline constexpr std::size_t kFormatBufferSize = 24;

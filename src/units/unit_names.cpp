@@ -6,33 +6,15 @@
 #include <optional>
 
 #include "categories.h"
+#include "int_text.h"
+#include "user_text.h"
 
 namespace tevrimo {
 
 namespace {
 
-// Reads one UTF-8 code point (a stray byte stands for itself).
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    const auto tail = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]) & 0x3Fu; };
-    char32_t cp = c;
-    std::size_t len = 1;
-    if (c >= 0xC0 && c < 0xE0 && i + 1 < s.size()) {
-        cp = ((c & 0x1Fu) << 6) | tail(1);
-        len = 2;
-    } else if (c >= 0xE0 && c < 0xF0 && i + 2 < s.size()) {
-        cp = ((c & 0x0Fu) << 12) | (tail(1) << 6) | tail(2);
-        len = 3;
-    } else if (c >= 0xF0 && c < 0xF8 && i + 3 < s.size()) {
-        cp = ((c & 0x07u) << 18) | (tail(1) << 12) | (tail(2) << 6) | tail(3);
-        len = 4;
-    }
-    i += len;
-    return cp;
-}
-
 char32_t Fold(char32_t cp) {
-    if (cp >= 'A' && cp <= 'Z') return cp + 32;
+    if (cp < 0x80) return AsciiLower(cp);
     if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;  // Latin-1 capitals
     switch (cp) {
         case 0x130: return 'i';    // İ
@@ -56,7 +38,7 @@ std::optional<std::u32string> FoldedAtMost(std::string_view text, std::size_t mo
     std::u32string out;
     for (std::size_t i = 0; i < text.size();) {
         if (out.size() == most) return std::nullopt;
-        out.push_back(Fold(NextCodePoint(text, i)));
+        out.push_back(Fold(Utf8NextLoose(text, i)));
     }
     return out;
 }
@@ -141,14 +123,14 @@ std::vector<std::string> Suggest(std::string_view typed, const std::vector<Candi
 
 std::u32string Folded(std::string_view text) {
     std::u32string out;
-    for (std::size_t i = 0; i < text.size();) out.push_back(Fold(NextCodePoint(text, i)));
+    for (std::size_t i = 0; i < text.size();) out.push_back(Fold(Utf8NextLoose(text, i)));
     return out;
 }
 
 bool SameCaption(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        if (Fold(NextCodePoint(a, i)) != Fold(NextCodePoint(b, j))) return false;
+        if (Fold(Utf8NextLoose(a, i)) != Fold(Utf8NextLoose(b, j))) return false;
     }
     return i == a.size() && j == b.size();
 }
@@ -161,10 +143,7 @@ std::vector<Alias> Aliases(const UnitRow& row) {
 }
 
 int FindUnit(const CategoryTable& table, std::string_view name, int language) {
-    if (!name.empty() && name.size() <= 2 && name.find_first_not_of("0123456789") == name.npos) {
-        const int row = std::stoi(std::string(name));
-        return row < kRowCount ? row : -1;
-    }
+    if (const auto row = ParseSmallInt(name, 99)) return *row < kRowCount ? *row : -1;
     // Keys and symbols first, in their own case; a text that is a symbol in another case
     // stands for nothing (a key in another case may still be a name).
     for (int r = 0; r < table.rowCount; ++r) {

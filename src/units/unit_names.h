@@ -16,7 +16,7 @@ namespace tevrimo {
 std::u32string Folded(std::string_view text);
 
 // Case-insensitive comparison of UTF-8 captions, as Folded sees them.
-bool SameCaption(std::string_view a, std::string_view b);
+[[nodiscard]] bool SameCaption(std::string_view a, std::string_view b);
 
 // A row's symbols, then its names, in the order its table lists them.
 struct Alias {
@@ -29,13 +29,13 @@ std::vector<Alias> Aliases(const UnitRow& row);
 // case; a caption, in `language` first, then in English, Turkish, German and French; or
 // a name in any case. -1 when none: a text that differs from a symbol only in case
 // ("MBAR", "mb") names nothing, since there the case carries the meaning.
-int FindUnit(const CategoryTable& table, std::string_view name, int language);
+[[nodiscard]] int FindUnit(const CategoryTable& table, std::string_view name, int language);
 
 // Up to three names close to `name`, best first: one per unit row of `table` (its
 // caption in `language` where that is as close as any of its names), or one per
 // category (its key or tab caption).
-std::vector<std::string> SuggestUnits(const CategoryTable& table, std::string_view name,
-                                      int language);
-std::vector<std::string> SuggestCategories(std::string_view name);
+[[nodiscard]] std::vector<std::string> SuggestUnits(const CategoryTable& table,
+                                                    std::string_view name, int language);
+[[nodiscard]] std::vector<std::string> SuggestCategories(std::string_view name);
 
 }  // namespace tevrimo
