@@ -194,6 +194,12 @@ void ConversionPage::ShowEntry(std::string_view text) {
     Refresh();
 }
 
+void ConversionPage::TypeEntry(std::string_view text) {
+    m_entry = text;
+    m_pendingOp = std::abs(m_pendingOp);
+    Refresh();
+}
+
 void ConversionPage::Refresh() {
     m_table.Refresh(m_entry, m_window.FocusedId(), m_writes);
     for (const RowWrites::Write& w : m_writes) m_window.SetBoxText(w.boxId, w.text);

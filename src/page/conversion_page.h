@@ -40,6 +40,9 @@ class ConversionPage {
 
     // Makes `text` the entry and refreshes, as if it had just been typed.
     void ShowEntry(std::string_view text);
+    // Makes `text` the entry as a number typed afresh (a pasted one): an armed operation
+    // takes it as its second operand, as the first digit typed would; then refreshes.
+    void TypeEntry(std::string_view text);
 
     void SetLanguage(int language) { m_language = language; }
     int Language() const { return m_language; }
