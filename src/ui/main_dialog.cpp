@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "accessibility.h"
@@ -46,6 +48,38 @@ QFont DialogFont() {
 
 bool ReportsWindowPositions(const QString& platformName) {
     return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+QPoint PlaceOnScreens(long long x, long long y, QSize size, const QList<QRect>& screens) {
+    const long long w = size.width(), h = size.height();
+    // The screen holding most of the window, computed in 64 bits: the profile may hold
+    // any int.
+    const QRect* best = nullptr;
+    long long bestArea = 0;
+    for (const QRect& s : screens) {
+        const long long left = std::max<long long>(x, s.x());
+        const long long right =
+            std::min<long long>(x + w, s.x() + static_cast<long long>(s.width()));
+        const long long top = std::max<long long>(y, s.y());
+        const long long bottom =
+            std::min<long long>(y + h, s.y() + static_cast<long long>(s.height()));
+        const long long area = right > left && bottom > top ? (right - left) * (bottom - top) : 0;
+        if (area > bestArea) {
+            best = &s;
+            bestArea = area;
+        }
+    }
+    if (!best) return {0, 0};  // on no screen: it could never be reached
+    // It overlaps a screen, so its corners lie well within the range of int.
+    const QRect window(static_cast<int>(x), static_cast<int>(y), size.width(), size.height());
+    QRegion screenArea;
+    for (const QRect& s : screens) screenArea += s;
+    if (screenArea.intersected(window) == QRegion(window)) return window.topLeft();
+    const auto fit = [](int pos, int length, int start, int room) {
+        return length >= room ? start : std::clamp(pos, start, start + room - length);
+    };
+    return {fit(window.x(), window.width(), best->x(), best->width()),
+            fit(window.y(), window.height(), best->y(), best->height())};
 }
 
 MainDialog::MainDialog(Profile& profile, QString applicationName)
@@ -120,20 +154,13 @@ void MainDialog::LoadSettings() {
     m_curLang = m_profile.GetInt(kSection, "curlang", 0);
     // A tab the program does not have shows the first one.
     if (m_curTab < 0 || m_curTab >= kCategoryCount) m_curTab = 0;
-    // A window entirely off every screen could never be reached: put it at (0, 0).
-    // Computed in 64 bits: the profile may hold any int.
-    const long long left = m_xPos, top = m_yPos;
-    const long long right = left + width(), bottom = top + height();
-    bool visible = false;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        visible = visible ||
-                  (left < area.x() + static_cast<long long>(area.width()) && right > area.x() &&
-                   top < area.y() + static_cast<long long>(area.height()) && bottom > area.y());
-    }
-    if (!visible && !QGuiApplication::screens().isEmpty()) {
-        m_xPos = 0;
-        m_yPos = 0;
+    // A window partly off the screens moves onto one; one entirely off them to (0, 0).
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    if (!screens.isEmpty()) {
+        const QPoint place = PlaceOnScreens(m_xPos, m_yPos, size(), screens);
+        m_xPos = place.x();
+        m_yPos = place.y();
     }
     move(m_xPos, m_yPos);
 }
@@ -182,6 +209,23 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool MainDialog::event(QEvent* event) {
+    // The window frame is known once the window is on screen: keep all of it on one
+    // screen too, the first time only.
+    if (event->type() == QEvent::WindowActivate && !m_placedWithFrame) {
+        m_placedWithFrame = true;
+        const QRect frame = frameGeometry();
+        if (frame.size() != size() && ReportsWindowPositions(QGuiApplication::platformName())) {
+            QList<QRect> screens;
+            for (const QScreen* screen : QGuiApplication::screens())
+                screens << screen->availableGeometry();
+            const QPoint place = PlaceOnScreens(frame.x(), frame.y(), frame.size(), screens);
+            if (!screens.isEmpty() && place != frame.topLeft()) move(place);
+        }
+    }
+    return QWidget::event(event);
 }
 
 void MainDialog::ShowBanner(int index) {

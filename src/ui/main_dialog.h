@@ -24,6 +24,12 @@ class Profile;
 // positions; Wayland does neither.
 bool ReportsWindowPositions(const QString& platformName);
 
+// Where a window of `size` saved at (`x`, `y`) opens on screens with the usable areas
+// `screens`: where it was when it lies wholly on them; else moved just enough to lie
+// wholly on the screen that holds most of it (its top-left corner on that screen when
+// it is the larger); at (0, 0) when it lies on none of them.
+QPoint PlaceOnScreens(long long x, long long y, QSize size, const QList<QRect>& screens);
+
 class MainDialog : public QWidget {
     Q_OBJECT
   public:
@@ -42,6 +48,7 @@ class MainDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void OnInitDialog();
@@ -63,6 +70,7 @@ class MainDialog : public QWidget {
     QTimer m_timer;
     UrlOpener m_openUrl = DefaultUrlOpener();
     bool m_saved = false;
+    bool m_placedWithFrame = false;
 };
 
 }  // namespace tevrimo

@@ -16,6 +16,7 @@
 #include "page_texts.h"
 #include "pictures.h"
 #include "qt_keys.h"
+#include "readable_colours.h"
 
 namespace tevrimo {
 
@@ -64,10 +65,11 @@ ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
 
 void ValueBox::SetReadOnly(bool readOnly) {
     setReadOnly(readOnly);
-    // As Qt shows a box that cannot be typed into: the window's colour behind the text.
-    QPalette p = parentWidget()->palette();
-    if (readOnly) p.setColor(QPalette::Base, p.color(QPalette::Window));
-    setPalette(p);
+    UpdateLook();
+}
+
+void ValueBox::UpdateLook() {
+    setPalette(isReadOnly() ? ReadOnlyBoxColours(QApplication::palette(this)) : QPalette());
 }
 
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -106,10 +108,6 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     for (int r = 0; r < kRowCount; ++r) {
         auto* button = new QPushButton(this);
         button->setFocusPolicy(Qt::StrongFocus);
-        // Greyed (the vacuum page's computed quantity), yet readable.
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6e, 0x6e, 0x6e));
-        button->setPalette(palette);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, r] { m_logic->OnButtonClicked(ButtonId(r)); });
@@ -127,6 +125,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 
+    UpdateLooks();  // greyed texts readable: the vacuum page's computed quantity
     LayOut(DialogUnits::OfFont(font()), font());
     LanguageApplied(kEnglish);  // goes with the template's English captions, until a language
     m_logic = ConversionPage::Make(table, *this);
@@ -249,6 +248,20 @@ void PageWidget::LanguageApplied(int language) {
         Box(r)->setAccessibleDescription(legend);
         Box(r)->SetLanguage(language);
     }
+}
+
+void PageWidget::UpdateLooks() {
+    setPalette(ReadableDisabledTexts(QApplication::palette(this)));
+    for (ValueBox* box : m_boxes) {
+        if (box) box->UpdateLook();
+    }
+}
+
+bool PageWidget::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange)
+        UpdateLooks();
+    return handled;
 }
 
 void PageWidget::ClickFlag(int k) {

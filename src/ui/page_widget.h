@@ -31,6 +31,8 @@ class ValueBox : public QLineEdit {
     void SetLanguage(int language) { m_language = language; }
     // Read-only boxes (the vacuum page's computed ones) look it, in Qt's usual way.
     void SetReadOnly(bool readOnly);
+    // Recomputes the colours after the palette changed.
+    void UpdateLook();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -65,6 +67,8 @@ class PageWidget : public QWidget, public PageWindow {
     // A left-button press on flag `k`, as the page handles it.
     void ClickFlag(int k);
     bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
+    // Recomputes the colours of greyed and read-only texts from the palette.
+    void UpdateLooks();
 
     // PageWindow
     int FocusedId() const override;
@@ -79,6 +83,7 @@ class PageWidget : public QWidget, public PageWindow {
     void LanguageApplied(int language) override;
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -19,6 +21,7 @@
 #include "page_widget.h"
 #include "profile.h"
 #include "qt_keys.h"
+#include "readable_colours.h"
 #include "vacuum_page.h"
 
 using namespace tevrimo;
@@ -403,6 +406,85 @@ class UiTest : public QObject {
         QVERIFY(!ReportsWindowPositions("wayland"));
         QVERIFY(!ReportsWindowPositions("wayland-egl"));
         QVERIFY(ReportsWindowPositions("xcb"));
+    }
+
+    void greyedAndReadOnlyTextsStayReadable() {
+        // A light and a dark palette, as desktops ship them.
+        const QPalette light =
+            std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
+        QPalette dark;
+        const auto set = [&dark](QPalette::ColorRole role, QColor active, QColor disabled) {
+            dark.setColor(QPalette::Active, role, active);
+            dark.setColor(QPalette::Inactive, role, active);
+            dark.setColor(QPalette::Disabled, role, disabled);
+        };
+        set(QPalette::Window, QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+        set(QPalette::WindowText, Qt::white, QColor(0x6e, 0x6e, 0x6e));
+        set(QPalette::Base, QColor(0x2a, 0x2a, 0x2a), QColor(0x2a, 0x2a, 0x2a));
+        set(QPalette::Text, Qt::white, QColor(0x6e, 0x6e, 0x6e));
+        set(QPalette::Button, QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+        set(QPalette::ButtonText, Qt::white, QColor(0x6e, 0x6e, 0x6e));
+        QVERIFY(ContrastRatio(QColor(0x6e, 0x6e, 0x6e), QColor(0x35, 0x35, 0x35)) < 3);
+        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
+
+        const QPalette original = QApplication::palette();
+        for (const QPalette& palette : {light, dark}) {
+            QApplication::setPalette(palette);
+            Open();
+            ClickTab(12);
+            QPushButton* greyed = Page().Button(2);
+            ValueBox* readOnly = Page().Box(2);
+            QVERIFY(!greyed->isEnabled() && readOnly->isReadOnly());
+            const QPalette& b = greyed->palette();
+            const double buttonContrast =
+                ContrastRatio(b.color(QPalette::Disabled, QPalette::ButtonText),
+                              b.color(QPalette::Disabled, QPalette::Button));
+            QVERIFY2(buttonContrast >= kReadableContrast,
+                     qPrintable(QString::number(buttonContrast)));
+            // Greyed still: less contrast than an enabled button's text.
+            QVERIFY(buttonContrast < ContrastRatio(b.color(QPalette::Active, QPalette::ButtonText),
+                                                   b.color(QPalette::Active, QPalette::Button)));
+            const QPalette& r = readOnly->palette();
+            QCOMPARE(r.color(QPalette::Active, QPalette::Base), palette.color(QPalette::Window));
+            QVERIFY(ContrastRatio(r.color(QPalette::Active, QPalette::Text),
+                                  r.color(QPalette::Active, QPalette::Base)) >= kReadableContrast);
+            const QPalette d = ReadableDisabledTexts(palette);
+            QVERIFY(ContrastRatio(d.color(QPalette::Disabled, QPalette::WindowText),
+                                  palette.color(QPalette::Disabled, QPalette::Window)) >=
+                    kReadableContrast);
+            Close();
+        }
+        QApplication::setPalette(original);
+    }
+
+    void savedPositionLiesOnOneScreen() {
+        const QSize size(500, 400);
+        const QList<QRect> one{QRect(0, 0, 1024, 768)};
+        const QList<QRect> two{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1024, 768)};
+        const struct {
+            long long x, y;
+            QList<QRect> screens;
+            QPoint expected;
+        } cases[] = {
+            {100, 80, one, {100, 80}},                  // wholly on the screen: untouched
+            {700, 500, one, {524, 368}},                // partly off: just enough to fit
+            {-40, -10, one, {0, 0}},                    // off at the top left
+            {1600, 100, two, {1600, 100}},              // across two screens, wholly visible
+            {2600, 600, two, {2444, 368}},              // mostly on the smaller screen
+            {1700, 900, two, {1420, 680}},              // mostly on the larger one
+            {5000, 5000, one, {0, 0}},                  // on no screen
+            {-90000LL, 99999LL, one, {0, 0}},           // ditto, as a profile may say
+            {2147483000LL, 0, one, {0, 0}},             // and where int arithmetic would wrap
+            {10, 10, {QRect(0, 0, 400, 300)}, {0, 0}},  // larger than the screen
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(PlaceOnScreens(c.x, c.y, size, c.screens), c.expected);
+        }
+        std::ofstream(ProfilePath().toStdString()) << "[Settings]\nxpos=700\nypos=500\n";
+        MainDialog& w = Open();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(QRect(w.pos(), w.size())));
+        QVERIFY(w.pos() != QPoint(0, 0));
     }
 
     void keyMapping() {
