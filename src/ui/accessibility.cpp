@@ -51,8 +51,13 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    // Named with its (Turkish) caption; described with its category's name in the
+    // language of the page shown, as its tooltip.
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? m_strip->tabText(m_index) : QString();
+        if (!isValid()) return {};
+        if (t == QAccessible::Name) return m_strip->tabText(m_index);
+        if (t == QAccessible::Description) return m_strip->tabToolTip(m_index);
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
@@ -136,6 +141,10 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("tevrimo::MainDialog")) {
         return new QAccessibleWidget(widget, QAccessible::Dialog);
+    }
+    // A page: a pane named with its category, described with its key legend.
+    if (className == QLatin1String("tevrimo::PageWidget")) {
+        return new QAccessibleWidget(widget, QAccessible::Pane);
     }
     return nullptr;
 }

@@ -64,12 +64,18 @@ void CategoryTabCtrl::paintEvent(QPaintEvent*) {
 
 void CategoryTabCtrl::CreatePages(int index) {
     m_current = index;
-    for (int i = 0; i < m_pageCount; ++i)
-        m_pages[static_cast<std::size_t>(i)] = new PageWidget(Category(i), this);
+    for (int i = 0; i < m_pageCount; ++i) {
+        auto* page = new PageWidget(Category(i), this);
+        m_pages[static_cast<std::size_t>(i)] = page;
+        connect(page, &PageWidget::languageApplied, this, [this, page] {
+            if (page == CurrentPage()) NameTabs();
+        });
+    }
     for (PageWidget* page : m_pages) page->hide();
     CurrentPage()->show();
     CurrentPage()->TakeFocus();
     PlacePages(index);
+    NameTabs();
 }
 
 namespace {
@@ -123,6 +129,16 @@ void CategoryTabCtrl::OnLButtonDown() {
     CurrentPage()->show();
     CurrentPage()->TakeFocus();
     SetLanguage(language);
+    NameTabs();  // also when the language carried over applies nothing
+}
+
+void CategoryTabCtrl::NameTabs() {
+    const int language = CurrentPage()->ShownLanguage();
+    for (int i = 0; i < m_strip->count(); ++i) {
+        const std::string_view name = Category(i).names[static_cast<std::size_t>(language)];
+        m_strip->setTabToolTip(i,
+                               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 }
 
 }  // namespace tevrimo

@@ -57,6 +57,8 @@ class CategoryTabCtrl : public QWidget {
 
   private:
     void OnLButtonDown();
+    // Each tab's tooltip: its category's name in the language of the page shown.
+    void NameTabs();
 
     TabStrip* m_strip;
     std::array<PageWidget*, kCategoryCount> m_pages{};

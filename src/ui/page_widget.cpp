@@ -15,8 +15,10 @@
 #include "keys.h"
 #include "page_texts.h"
 #include "pictures.h"
+#include "pumpdown.h"
 #include "qt_keys.h"
 #include "readable_colours.h"
+#include "unit_size_text.h"
 
 namespace tevrimo {
 
@@ -113,6 +115,10 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
                 [this, r] { m_logic->OnButtonClicked(ButtonId(r)); });
         m_buttons[static_cast<std::size_t>(r)] = button;
         m_boxes[static_cast<std::size_t>(r)] = new ValueBox(this);
+    }
+    // Each vacuum label names the quantity of the two rows beside it.
+    for (int i = 0; i < 4 && m_labels[0]; ++i) {
+        m_labels[static_cast<std::size_t>(i)]->setBuddy(Box(2 * i));
     }
     for (int k = 0; k < kLanguageCount; ++k) {
         auto* flag = new PressablePicture(this);
@@ -236,18 +242,40 @@ void PageWidget::NameRow(int row) {
     QString name = Button(row)->text().trimmed();
     if (name.isEmpty()) name = NoUnitText(m_language);
     Button(row)->setAccessibleName(name);
+    // A vacuum box says which quantity it holds, as the label beside its pair shows it.
+    const auto quantity = pumpdown::QuantityOfRow(row);
+    if (m_table.layout == PageLayout::kVacuum && quantity) {
+        name = m_labels[static_cast<std::size_t>(*quantity)]->text() + QLatin1Char(' ') + name;
+    }
     Box(row)->setAccessibleName(name);
+}
+
+void PageWidget::DescribeRow(int row, const QString& legend) {
+    // What the unit is, at its button and for its box; the key legend as the tooltip of
+    // every box with a unit (and once for the whole page to assistive technology).
+    QString about;
+    if (m_table.IsUnitRow(row) && IsLanguage(m_language)) {
+        about = Text(m_table.FullName(row, m_language)) + QLatin1Char('\n') +
+                QString::fromStdString(UnitSizeText(m_table, row, m_language));
+    }
+    const bool unit = !about.isEmpty();
+    Button(row)->setToolTip(about);
+    Button(row)->setAccessibleDescription(about);
+    Box(row)->setToolTip(unit ? legend : QString());
+    Box(row)->setAccessibleDescription(about);
 }
 
 void PageWidget::LanguageApplied(int language) {
     m_language = language;
+    setAccessibleName(Text(m_table.names[static_cast<std::size_t>(language)]));
     const QString legend = KeyLegend(language, m_table.kind == CategoryKind::kVacuum);
+    setAccessibleDescription(legend);
     for (int r = 0; r < kRowCount; ++r) {
         NameRow(r);
-        Box(r)->setToolTip(legend);
-        Box(r)->setAccessibleDescription(legend);
+        DescribeRow(r, legend);
         Box(r)->SetLanguage(language);
     }
+    emit languageApplied(language);
 }
 
 void PageWidget::UpdateLooks() {

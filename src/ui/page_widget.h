@@ -67,6 +67,8 @@ class PageWidget : public QWidget, public PageWindow {
     // A left-button press on flag `k`, as the page handles it.
     void ClickFlag(int k);
     bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
+    // The language of the captions shown (English until one is applied).
+    int ShownLanguage() const { return m_language; }
     // Recomputes the colours of greyed and read-only texts from the palette.
     void UpdateLooks();
 
@@ -82,6 +84,10 @@ class PageWidget : public QWidget, public PageWindow {
     void SetFlagSelected(int flag, bool selected) override;
     void LanguageApplied(int language) override;
 
+  signals:
+    // The captions now show `language`.
+    void languageApplied(int language);
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +102,8 @@ class PageWidget : public QWidget, public PageWindow {
     void MoveFocus(bool backwards);
     // Accessible names of row `row`'s button and box, after its caption.
     void NameRow(int row);
+    // Tooltips and accessible descriptions of row `row`, in the page's language.
+    void DescribeRow(int row, const QString& legend);
 
     const CategoryTable& m_table;
     TabOrder m_tabOrder;

@@ -22,6 +22,7 @@
 #include "profile.h"
 #include "qt_keys.h"
 #include "readable_colours.h"
+#include "unit_size_text.h"
 #include "vacuum_page.h"
 
 using namespace tevrimo;
@@ -33,6 +34,10 @@ std::string ReadFile(const QString& path) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+QString Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 }  // namespace
@@ -381,13 +386,29 @@ class UiTest : public QObject {
             QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(k)->geometry().center());
             QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(k, false));
             QVERIFY(Page().Box(5)->toolTip().contains(QString::fromUtf8(words[k])));
+            // Assistive technology finds the legend once, on the page, and what the unit
+            // is at each box.
+            QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&Page());
+            QCOMPARE(page->role(), QAccessible::Pane);
+            QCOMPARE(page->text(QAccessible::Description), KeyLegend(k, false));
+            QCOMPARE(page->text(QAccessible::Name), Utf8(Page().Table().names[k]));
             QCOMPARE(QAccessible::queryAccessibleInterface(Page().Box(0))
                          ->text(QAccessible::Description),
-                     Page().Box(0)->toolTip());
+                     Page().Button(0)->toolTip());
         }
         ClickTab(12);  // the vacuum page explains its mode buttons
         QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(kTurkish, true));
         QVERIFY(KeyLegend(kTurkish, true).startsWith(KeyLegend(kTurkish, false)));
+        for (int k = 0; k < kLanguageCount; ++k) {
+            QVERIFY(KeyLegend(k, true).contains("t = 1.3 · V/S · ln(1013.25 mbar / p)"));
+        }
+        // Each vacuum box carries its quantity; the label is tied to the pair's first box.
+        QCOMPARE(QAccessible::queryAccessibleInterface(Page().Box(3))->text(QAccessible::Name),
+                 QString("Bosaltma Süresi: dakika"));
+        QAccessibleInterface* time = QAccessible::queryAccessibleInterface(Page().Box(2));
+        const auto labels = time->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0].first->text(QAccessible::Name), QString("Bosaltma Süresi:"));
 
         QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(kGerman)->geometry().center());
         QStringList items;
@@ -406,6 +427,41 @@ class UiTest : public QObject {
         QVERIFY(!ReportsWindowPositions("wayland"));
         QVERIFY(!ReportsWindowPositions("wayland-egl"));
         QVERIFY(ReportsWindowPositions("xcb"));
+    }
+
+    // Every unit of every category says what it is, in each of the four languages.
+    void everyUnitHasItsTooltip() {
+        Open();
+        for (int c = 0; c < kCategoryCount; ++c) {
+            PageWidget* page = m_window->Tabs().Page(c);
+            for (int l = 0; l < kLanguageCount; ++l) {
+                page->Logic().SetLanguage(l);
+                page->Logic().ApplyLanguage();
+                for (int r = 0; r < kRowCount; ++r) {
+                    const QString where = QString("%1 row %2 language %3").arg(c).arg(r).arg(l);
+                    const QString full = Utf8(page->Table().FullName(r, l));
+                    const QString size = QString::fromStdString(UnitSizeText(page->Table(), r, l));
+                    const QString tip = page->Button(r)->toolTip();
+                    if (!page->Table().IsUnitRow(r)) {
+                        QVERIFY2(tip.isEmpty(), qPrintable(where));
+                        continue;
+                    }
+                    QVERIFY2(!full.isEmpty() && !size.isEmpty(), qPrintable(where));
+                    QCOMPARE(tip, full + '\n' + size);
+                    QCOMPARE(QAccessible::queryAccessibleInterface(page->Button(r))
+                                 ->text(QAccessible::Description),
+                             tip);
+                }
+            }
+        }
+        // Each tab is described by its category's name in the language of the page shown.
+        QAccessibleInterface* strip =
+            QAccessible::queryAccessibleInterface(m_window->Tabs().Strip());
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(kFrench)->geometry().center());
+        for (int i = 0; i < kCategoryCount; ++i) {
+            QCOMPARE(strip->child(i)->text(QAccessible::Description),
+                     Utf8(Category(i).names[kFrench]));
+        }
     }
 
     void greyedAndReadOnlyTextsStayReadable() {
