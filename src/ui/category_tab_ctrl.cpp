@@ -70,6 +70,7 @@ void CategoryTabCtrl::CreatePages(int index) {
         connect(page, &PageWidget::languageApplied, this, [this, page] {
             if (page == CurrentPage()) NameTabs();
         });
+        connect(page, &PageWidget::findUnitRequested, this, &CategoryTabCtrl::findUnitRequested);
     }
     for (PageWidget* page : m_pages) page->hide();
     CurrentPage()->show();
@@ -130,6 +131,14 @@ void CategoryTabCtrl::OnLButtonDown() {
     CurrentPage()->TakeFocus();
     SetLanguage(language);
     NameTabs();  // also when the language carried over applies nothing
+}
+
+void CategoryTabCtrl::PressTab(int index) {
+    if (index >= 0 && index < m_strip->count()) m_strip->PressTab(index);
+}
+
+void CategoryTabCtrl::PressNextTab(bool backwards) {
+    PressTab((m_current + (backwards ? m_pageCount - 1 : 1)) % m_pageCount);
 }
 
 void CategoryTabCtrl::NameTabs() {

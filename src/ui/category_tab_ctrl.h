@@ -42,6 +42,12 @@ class CategoryTabCtrl : public QWidget {
     void PlacePages(int index);
     int GetLanguage() const;
     void SetLanguage(int language);
+    // What a left-button press on tab `index` does: the page switch, the language of the
+    // page left behind carried over, the focus in the page shown. A press on the tab
+    // already shown changes nothing (the strip takes the focus).
+    void PressTab(int index);
+    // The same for the tab after (before) the one shown, round from the last to the first.
+    void PressNextTab(bool backwards);
 
     int Current() const { return m_current; }
     int SelectedTab() const { return m_strip->currentIndex(); }
@@ -50,6 +56,10 @@ class CategoryTabCtrl : public QWidget {
     TabStrip* Strip() const { return m_strip; }
     // The area below the strip where the pages live.
     QRect DisplayArea() const;
+
+  signals:
+    // A page's context menu asked for the unit finder.
+    void findUnitRequested();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <cstdio>
 
@@ -19,6 +20,7 @@
 #include "page_widget.h"
 #include "profile.h"
 #include "tevrimo_version.h"
+#include "unit_finder.h"
 #include "user_text.h"
 
 // The pictures are compiled into the library; make sure they are linked in.
@@ -120,6 +122,11 @@ MainDialog::MainDialog(Profile& profile, QString applicationName)
     m_banner->press = [this] { OpenHomePage(); };
     m_banner->setGeometry(units.X(kBannerX), units.Y(kBannerY), kBannerWidth, kBannerHeight);
     m_banner->setCursor(Qt::PointingHandCursor);
+
+    m_finder = new UnitFinder(this);
+    connect(m_finder, &UnitFinder::unitChosen, this, &MainDialog::ShowUnit);
+    connect(m_tabs, &CategoryTabCtrl::findUnitRequested, this, &MainDialog::OpenFinder);
+    AddWindowKeys();
 
     const int width =
         std::max(units.X(kWindowWidth), m_banner->geometry().right() + units.X(kBannerX) + 1);
@@ -226,6 +233,33 @@ bool MainDialog::event(QEvent* event) {
         }
     }
     return QWidget::event(event);
+}
+
+void MainDialog::AddWindowKeys() {
+    const auto add = [this](const QKeySequence& keys, auto action) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(QKeySequence(Qt::ALT | Qt::Key_PageDown), [this] { m_tabs->PressNextTab(false); });
+    add(QKeySequence(Qt::ALT | Qt::Key_PageUp), [this] { m_tabs->PressNextTab(true); });
+    for (int k = 0; k < kLanguageCount; ++k) {
+        add(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + k)),
+            [this, k] { m_tabs->CurrentPage()->ClickFlag(k); });
+    }
+    add(QKeySequence(Qt::ALT | Qt::Key_G), [this] { OpenFinder(); });
+}
+
+void MainDialog::OpenFinder() {
+    const QRect area = m_tabs->DisplayArea();
+    const QPoint top = m_tabs->mapToGlobal(QPoint(area.center().x(), area.top() + 4));
+    m_finder->Open(m_tabs->CurrentPage()->ShownLanguage(), top, area.width() * 2 / 3);
+}
+
+void MainDialog::ShowUnit(int tabIndex, int row) {
+    if (tabIndex < 0 || tabIndex >= kCategoryCount || row < 0 || row >= kRowCount) return;
+    m_tabs->PressTab(tabIndex);
+    m_tabs->CurrentPage()->Box(row)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainDialog::ShowBanner(int index) {

@@ -19,6 +19,7 @@ namespace tevrimo {
 
 class CategoryTabCtrl;
 class Profile;
+class UnitFinder;
 
 // Whether the window system of Qt platform `platformName` reports and sets window
 // positions; Wayland does neither.
@@ -39,6 +40,14 @@ class MainDialog : public QWidget {
     QLabel& Banner() { return *m_banner; }
     void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
 
+    // Shows category `tabIndex` as a left-button press on its tab does (language carried
+    // over, focus into the page; nothing switches when it is shown already) and puts the
+    // focus in its value box `row`. The unit finder's choice; ids out of range do nothing.
+    void ShowUnit(int tabIndex, int row);
+    // Alt+G: the unit finder over the page shown, in the page's language.
+    void OpenFinder();
+    UnitFinder& Finder() { return *m_finder; }
+
     // One tick of the banner timer.
     void OnTimer();
     // What a click on the banner does: open the home page, or say why not.
@@ -55,11 +64,14 @@ class MainDialog : public QWidget {
     void LoadSettings();
     void SaveSettings();
     void ShowBanner(int index);
+    // The keys the window handles before any page sees them (all with Alt).
+    void AddWindowKeys();
 
     Profile& m_profile;
     QString m_applicationName;
     CategoryTabCtrl* m_tabs = nullptr;
     PressablePicture* m_banner = nullptr;
+    UnitFinder* m_finder = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     int m_yPos = 0, m_xPos = 0;

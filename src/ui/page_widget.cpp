@@ -3,14 +3,18 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "keys.h"
 #include "page_texts.h"
@@ -58,7 +62,7 @@ QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
         pixelRatio);
 }
 
-ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
+ValueBox::ValueBox(PageWidget* page, int row) : QLineEdit(page), m_page(page), m_row(row) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
     setDragEnabled(false);
@@ -76,12 +80,19 @@ void ValueBox::UpdateLook() {
 
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(CopyText(m_language), this, &QLineEdit::copy);
-    copy->setEnabled(hasSelectedText());
-    menu.addSeparator();
-    QAction* all = menu.addAction(SelectAllText(m_language), this, &QLineEdit::selectAll);
-    all->setEnabled(!text().isEmpty());
+    m_page->FillBoxMenu(menu, m_row);
     menu.exec(event->globalPos());
+}
+
+void ValueBox::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10, the keyboard's way to the context menu (the page never sees F10).
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().bottomLeft();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void ValueBox::mousePressEvent(QMouseEvent* event) {
@@ -92,6 +103,17 @@ void ValueBox::mousePressEvent(QMouseEvent* event) {
 void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) return;
     QLineEdit::mouseReleaseEvent(event);
+}
+
+void ValueBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The box holds one number ("41.0105", "1.2E+011"): a double click takes all of it,
+    // not the word between two points.
+    if (event->button() == Qt::LeftButton) {
+        selectAll();
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseDoubleClickEvent(event);
 }
 
 void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -114,7 +136,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
         connect(button, &QPushButton::clicked, this,
                 [this, r] { m_logic->OnButtonClicked(ButtonId(r)); });
         m_buttons[static_cast<std::size_t>(r)] = button;
-        m_boxes[static_cast<std::size_t>(r)] = new ValueBox(this);
+        m_boxes[static_cast<std::size_t>(r)] = new ValueBox(this, r);
     }
     // Each vacuum label names the quantity of the two rows beside it.
     for (int i = 0; i < 4 && m_labels[0]; ++i) {
@@ -276,6 +298,87 @@ void PageWidget::LanguageApplied(int language) {
         Box(r)->SetLanguage(language);
     }
     emit languageApplied(language);
+}
+
+bool PageWidget::TypeIntoBox(int row, std::string_view number) {
+    ValueBox* box = Box(row);
+    if (box->isReadOnly()) return false;
+    box->setFocus(Qt::OtherFocusReason);
+    m_logic->TypeEntry(number);
+    return true;
+}
+
+namespace {
+
+// Longer clipboard texts are not taken as a number: the box would only slow down.
+constexpr qsizetype kMaxPastedNumber = 4096;
+
+// The number in the clipboard, read as the command line reads a value with --strict:
+// one line (the line end a copied line brings along is dropped), a number and nothing
+// else, blanks around it allowed and left out. Nothing when it holds anything else.
+std::optional<std::string> ClipboardNumber() {
+    QString text = QGuiApplication::clipboard()->text();
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+    if (text.size() > kMaxPastedNumber) return std::nullopt;
+    const std::string line = text.toStdString();
+    double value = 0;
+    if (!ParseWholeNumber(line, value)) return std::nullopt;
+    const std::size_t first = line.find_first_not_of(" \t");
+    const std::size_t last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+bool PageWidget::PasteNumber(int row) {
+    ValueBox* box = Box(row);
+    if (box->isReadOnly()) return false;
+    const std::optional<std::string> number = ClipboardNumber();
+    if (!number) {
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
+                           PageText(PageWord::kNoNumber, box->Language()), box);
+        return false;
+    }
+    return TypeIntoBox(row, *number);
+}
+
+void PageWidget::CopyRow(int row) {
+    if (!m_table.IsUnitRow(row)) return;
+    QGuiApplication::clipboard()->setText(Button(row)->text() + QLatin1Char('\t') +
+                                          Box(row)->text());
+}
+
+QString PageWidget::PageRowsText() const {
+    QString text;
+    for (int r = 0; r < kRowCount; ++r) {
+        if (!m_table.IsUnitRow(r)) continue;
+        text += Button(r)->text() + QLatin1Char('\t') + Box(r)->text() + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void PageWidget::CopyPage() {
+    QGuiApplication::clipboard()->setText(PageRowsText());
+}
+
+void PageWidget::FillBoxMenu(QMenu& menu, int row) {
+    ValueBox* box = Box(row);
+    const int language = box->Language();
+    menu.addAction(CopyText(language), box, &QLineEdit::copy)->setEnabled(box->hasSelectedText());
+    menu.addAction(PageText(PageWord::kCopyRow, language), this, [this, row] { CopyRow(row); })
+        ->setEnabled(m_table.IsUnitRow(row));
+    menu.addAction(PageText(PageWord::kCopyPage, language), this, [this] { CopyPage(); });
+    menu.addAction(PageText(PageWord::kPasteNumber, language), this,
+                   [this, row] { PasteNumber(row); })
+        ->setEnabled(!box->isReadOnly());
+    menu.addSeparator();
+    menu.addAction(SelectAllText(language), box, &QLineEdit::selectAll)
+        ->setEnabled(!box->text().isEmpty());
+    menu.addSeparator();
+    // After the menu has closed, so that the finder can take the focus.
+    menu.addAction(PageText(PageWord::kFindUnit, language), this,
+                   [this] { QTimer::singleShot(0, this, [this] { emit findUnitRequested(); }); });
 }
 
 void PageWidget::UpdateLooks() {

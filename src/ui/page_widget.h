@@ -16,19 +16,26 @@
 #include "tab_order.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace tevrimo {
 
+class PageWidget;
+
 // A value box takes text only from its page: no typing through an input method, no
-// paste, no drop. Copy and Select All stay.
+// paste by key or mouse, no drop. Its context menu (right-click, or Shift+F10) copies
+// and selects, enters a number from the clipboard through the page, copies the row or
+// the page, and opens the unit finder. A double click selects the whole number.
 class ValueBox : public QLineEdit {
     Q_OBJECT
   public:
-    explicit ValueBox(QWidget* parent);
+    ValueBox(PageWidget* page, int row);
 
+    int Row() const { return m_row; }
     // The language of the context menu.
     void SetLanguage(int language) { m_language = language; }
+    int Language() const { return m_language; }
     // Read-only boxes (the vacuum page's computed ones) look it, in Qt's usual way.
     void SetReadOnly(bool readOnly);
     // Recomputes the colours after the palette changed.
@@ -36,11 +43,15 @@ class ValueBox : public QLineEdit {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:
+    PageWidget* m_page;
+    int m_row;
     int m_language = 1;
 };
 
@@ -69,6 +80,24 @@ class PageWidget : public QWidget, public PageWindow {
     bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
     // The language of the captions shown (English until one is applied).
     int ShownLanguage() const { return m_language; }
+
+    // Puts the focus in value box `row` and hands the page `number` as a number typed
+    // afresh there (an armed operation takes it as its second operand). Nothing happens
+    // for a read-only box. Returns whether the number was entered.
+    bool TypeIntoBox(int row, std::string_view number);
+    // What the value boxes' context menu does, by row. PasteNumber reads the clipboard as a value
+    // on the command line with --strict is read (one line, blanks around it allowed) and enters it;
+    // anything else changes nothing and says so in a tooltip at the box. Returns whether a number
+    // was entered.
+    bool PasteNumber(int row);
+    // Copies "caption TAB value" of a row with a unit.
+    void CopyRow(int row);
+    // Copies every row with a unit, "caption TAB value" and a line end each.
+    void CopyPage();
+    // The text of the rows with a unit, as CopyPage copies it.
+    QString PageRowsText() const;
+    // Fills the context menu of value box `row`.
+    void FillBoxMenu(QMenu& menu, int row);
     // Recomputes the colours of greyed and read-only texts from the palette.
     void UpdateLooks();
 
@@ -87,6 +116,8 @@ class PageWidget : public QWidget, public PageWindow {
   signals:
     // The captions now show `language`.
     void languageApplied(int language);
+    // The context menu's finder item.
+    void findUnitRequested();
 
   protected:
     bool event(QEvent* event) override;

@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <fstream>
 #include <memory>
@@ -22,6 +25,7 @@
 #include "profile.h"
 #include "qt_keys.h"
 #include "readable_colours.h"
+#include "unit_finder.h"
 #include "unit_size_text.h"
 #include "vacuum_page.h"
 
@@ -38,6 +42,19 @@ std::string ReadFile(const QString& path) {
 
 QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The texts of a menu's items, and the item whose text starts with `prefix`.
+QStringList Items(const QMenu& menu) {
+    QStringList items;
+    for (QAction* a : menu.actions()) items << a->text();
+    return items;
+}
+QAction* Item(const QMenu& menu, const QString& prefix) {
+    for (QAction* a : menu.actions()) {
+        if (a->text().startsWith(prefix)) return a;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -401,6 +418,7 @@ class UiTest : public QObject {
         QVERIFY(KeyLegend(kTurkish, true).startsWith(KeyLegend(kTurkish, false)));
         for (int k = 0; k < kLanguageCount; ++k) {
             QVERIFY(KeyLegend(k, true).contains("t = 1.3 · V/S · ln(1013.25 mbar / p)"));
+            QVERIFY(KeyLegend(k, false).contains("Alt+G"));
         }
         // Each vacuum box carries its quantity; the label is tied to the pair's first box.
         QCOMPARE(QAccessible::queryAccessibleInterface(Page().Box(3))->text(QAccessible::Name),
@@ -421,12 +439,193 @@ class UiTest : public QObject {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 Page().Box(0)->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(Page().Box(0), &event);
-        QVERIFY(items.contains(QString("&Kopieren")));
-        QVERIFY(items.contains(QString("Alles &auswählen")));
+        QCOMPARE(items,
+                 (QStringList{"&Kopieren", "&Zeile kopieren", "&Seite kopieren", "Zahl &einfügen",
+                              "", "Alles &auswählen", "", "Einheit s&uchen…\tAlt+G"}));
 
         QVERIFY(!ReportsWindowPositions("wayland"));
         QVERIFY(!ReportsWindowPositions("wayland-egl"));
         QVERIFY(ReportsWindowPositions("xcb"));
+    }
+
+    void altKeysBelongToTheWindow() {
+        Open();
+        QTest::keyClicks(Page().Box(0), "12");
+        QTest::keyClick(Page().Box(0), Qt::Key_3, Qt::AltModifier);  // the German flag
+        QCOMPARE(Page().Logic().Language(), int(kGerman));
+        QVERIFY(Page().FlagSelected(kGerman));
+        // Alt+PageDown and Alt+PageUp press the next and the previous tab, round.
+        QTest::keyClick(Page().Box(0), Qt::Key_PageUp, Qt::AltModifier);
+        QCOMPARE(m_window->Tabs().Current(), 12);
+        QCOMPARE(m_window->Tabs().SelectedTab(), 12);
+        QCOMPARE(Page().Logic().Language(), int(kGerman));
+        QVERIFY(Page().isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::AltModifier);
+        QCOMPARE(m_window->Tabs().Current(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::AltModifier);
+        QCOMPARE(m_window->Tabs().Current(), 1);
+        QCOMPARE(Page().Button(0)->text(), QString("Meter²"));
+        QCOMPARE(m_window->Tabs().Strip()->tabToolTip(1), QString("Fläche"));
+        // From the tab strip too; Alt+1 is a click on the Turkish flag.
+        m_window->Tabs().Strip()->setFocus();
+        QTest::keyClick(m_window->Tabs().Strip(), Qt::Key_PageUp, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(m_window->Tabs().Current(), 0);
+        QCOMPARE(Page().Button(3)->text(), QString("fit"));
+        QCOMPARE(m_window->Tabs().Strip()->tabToolTip(1), QString("Alan"));
+        // None of it reached the page: the entry and the boxes are as typed.
+        QCOMPARE(Page().Logic().Entry(), std::string("12"));
+        QCOMPARE(Box(0), QString("12"));
+
+        // Alt+G opens the finder; Esc closes it and the focus is back where it was.
+        QWidget* before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_G, Qt::AltModifier);
+        UnitFinder& finder = m_window->Finder();
+        QVERIFY(finder.isVisible());
+        QCOMPARE(QApplication::focusWidget(), finder.Line());
+        QTest::keyClicks(finder.Line(), "psi");
+        QTest::keyClick(finder.Line(), Qt::Key_Escape);
+        QVERIFY(!finder.isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), before);
+        QCOMPARE(m_window->Tabs().Current(), 0);
+        QCOMPARE(Page().Logic().Entry(), std::string("12"));
+    }
+
+    void finderShowsTheUnit() {
+        Open();
+        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(kFrench)->geometry().center());
+        UnitFinder& finder = m_window->Finder();
+        const auto find = [&](const char* text) {
+            m_window->OpenFinder();
+            QTest::keyClicks(finder.Line(), text);
+            QTest::keyClick(finder.Line(), Qt::Key_Return);
+        };
+        // One unit: its page, as a tab press shows it, with the focus in its box.
+        find("psi");
+        QVERIFY(!finder.isVisible());
+        QCOMPARE(m_window->Tabs().Current(), 5);
+        QCOMPARE(Page().Logic().Language(), int(kFrench));
+        QCOMPARE(QApplication::focusWidget(), Page().Box(13));
+
+        // A name two categories hold: each listed with its category; the user picks.
+        find("mbar");
+        QVERIFY(finder.isVisible());
+        QCOMPARE(finder.Status(), PageText(PageWord::kSeveralCategories, kFrench));
+        QCOMPARE(finder.List()->count(), 2);
+        QCOMPARE(finder.List()->item(0)->text(), QString("millibar (mbar) — Pression"));
+        QCOMPARE(finder.List()->item(1)->text(), QString("mbar — Mise sous vide par pompage"));
+        QTest::keyClick(finder.Line(), Qt::Key_Down);
+        QTest::keyClick(finder.List(), Qt::Key_Down);
+        QTest::keyClick(finder.List(), Qt::Key_Return);
+        QCOMPARE(m_window->Tabs().Current(), 12);
+        QCOMPARE(QApplication::focusWidget(), Page().Box(6));
+
+        // Nothing by that name: what may have been meant, none chosen by Enter.
+        find("kilobite");
+        QCOMPARE(finder.Status(), PageText(PageWord::kDidYouMean, kFrench));
+        QVERIFY(finder.List()->count() > 0);
+        QCOMPARE(finder.Hits()[0].tab, 11);
+        QTest::keyClick(finder.Line(), Qt::Key_Return);
+        QVERIFY(finder.isVisible());
+        QTest::mouseClick(finder.List()->viewport(), Qt::LeftButton, {},
+                          finder.List()->visualItemRect(finder.List()->item(0)).center());
+        QVERIFY(!finder.isVisible());
+        QCOMPARE(m_window->Tabs().Current(), 11);
+        QCOMPARE(QApplication::focusWidget(), Page().Box(finder.Hits()[0].row));
+
+        // Completion over captions in every language, keys, symbols and names.
+        m_window->OpenFinder();
+        QTest::keyClicks(finder.Line(), "Quecksilber");
+        QStringList listed;
+        for (int i = 0; i < finder.List()->count(); ++i) listed << finder.List()->item(i)->text();
+        QVERIFY2(listed.contains("pouce de collone de mercure (Zoll Quecksilbersäule) — Pression"),
+                 qPrintable(listed.join('|')));
+        QTest::keyClick(finder.Line(), Qt::Key_Escape);
+        QCOMPARE(CompleteUnitName("atm").front(), (UnitHit{5, 1, "atm"}));
+        QCOMPARE(FindUnitEverywhere("7", kEnglish).size(), std::size_t{0});  // no row numbers
+        QCOMPARE(FindUnitEverywhere("Torr", kEnglish),
+                 (std::vector<UnitHit>{{5, 10, "Torr"}, {12, 7, "Torr"}}));
+    }
+
+    void contextMenuAndClipboard() {
+        Open();
+        QClipboard* clipboard = QApplication::clipboard();
+        PageWidget& page = Page();
+        // Paste number: the clipboard read as a value is read with --strict, entered as
+        // if typed; an armed operation takes it as its second operand.
+        QTest::keyClick(page.Box(0), Qt::Key_2);
+        QTest::keyClick(page.Box(0), Qt::Key_Plus, Qt::KeypadModifier);
+        clipboard->setText(" 3.5\t\n");
+        page.Box(2)->setFocus();
+        QMenu menu;
+        page.FillBoxMenu(menu, 1);
+        Item(menu, "Sayı")->trigger();
+        QCOMPARE(QApplication::focusWidget(), page.Box(1));
+        QCOMPARE(Box(1), QString("3.5"));
+        QTest::keyClick(page.Box(1), Qt::Key_Return);
+        QCOMPARE(Box(1), QString("5.5"));
+        QCOMPARE(Box(0), QString("5.5E-010"));  // and converted from there
+        // Anything that is not entirely a number changes nothing, and says so.
+        for (const char* junk : {"12 kg", "", "1\n2", "abc", "1,5"}) {
+            clipboard->setText(junk);
+            QVERIFY(!page.PasteNumber(0));
+            QCOMPARE(QToolTip::text(), PageText(PageWord::kNoNumber, kTurkish));
+            QCOMPARE(Box(1), QString("5.5"));
+            QCOMPARE(page.Logic().Entry(), std::string("5.5"));
+        }
+        // Copy row and Copy page: caption TAB value, in the page's language.
+        QTest::mouseClick(&page, Qt::LeftButton, {}, page.Flag(kEnglish)->geometry().center());
+        page.CopyRow(3);
+        QCOMPARE(clipboard->text(), "foot\t" + Box(3));
+        page.CopyPage();
+        const QStringList lines = clipboard->text().split('\n');
+        QCOMPARE(lines.size(), 13);  // twelve units and the end of the last line
+        QCOMPARE(lines[0], "meter\t" + Box(0));
+        QCOMPARE(lines[11], "yard\t" + Box(11));
+        QVERIFY(lines[12].isEmpty());
+
+        // The real menu, from the keyboard (Shift+F10); the page never saw the key.
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                items = Items(*open);
+                Item(*open, "Copy pa")->trigger();
+                open->close();
+            }
+        });
+        clipboard->clear();
+        QTest::keyClick(page.Box(1), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(items.size(), 8);
+        QCOMPARE(clipboard->text(), page.PageRowsText());
+        QCOMPARE(page.Logic().Entry(), std::string("5.5"));
+        // Keys still paste nothing.
+        clipboard->setText("42");
+        QTest::keyClick(page.Box(1), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(page.Box(1), Qt::Key_Insert, Qt::ShiftModifier);
+        QVERIFY(Box(1) != "42");
+
+        // A double click takes the whole number.
+        page.TypeIntoBox(0, "41.0105");
+        QTest::mouseDClick(page.Box(0), Qt::LeftButton, {}, page.Box(0)->rect().center());
+        QCOMPARE(page.Box(0)->selectedText(), QString("41.0105"));
+
+        // The vacuum page: every row with a unit; nothing pasted into a computed box.
+        ClickTab(12);
+        PageWidget& vacuum = Page();
+        QMenu computed;
+        vacuum.FillBoxMenu(computed, 2);
+        QVERIFY(!Item(computed, "&Paste number")->isEnabled());
+        QVERIFY(Item(computed, "Copy &row")->isEnabled());
+        clipboard->setText("7");
+        QVERIFY(!vacuum.PasteNumber(2));
+        QCOMPARE(vacuum.Box(2)->text(), QString("720.46"));
+        vacuum.CopyPage();
+        QCOMPARE(clipboard->text(), QString("l/min\t500\nm³/h\t30\ns\t720.46\nmin\t12.0077\n"
+                                            "liter\t1000\nm³\t1\nmbar\t10\nTorr\t7.50064\n"));
+        clipboard->setText("7");
+        QVERIFY(vacuum.PasteNumber(6));
+        QCOMPARE(vacuum.Box(7)->text(), QString("5.25045"));
+        QCOMPARE(vacuum.Box(3)->text(), QString("12.935"));
     }
 
     // Every unit of every category says what it is, in each of the four languages.
@@ -457,7 +656,7 @@ class UiTest : public QObject {
         // Each tab is described by its category's name in the language of the page shown.
         QAccessibleInterface* strip =
             QAccessible::queryAccessibleInterface(m_window->Tabs().Strip());
-        QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(kFrench)->geometry().center());
+        QTest::keyClick(Page().Box(0), Qt::Key_4, Qt::AltModifier);
         for (int i = 0; i < kCategoryCount; ++i) {
             QCOMPARE(strip->child(i)->text(QAccessible::Description),
                      Utf8(Category(i).names[kFrench]));

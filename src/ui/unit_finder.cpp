@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: MIT
+#include "unit_finder.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "categories.h"
+#include "page_texts.h"
+#include "unit_names.h"
+
+namespace tevrimo {
+
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+int Shown(int language) {
+    return IsLanguage(language) ? language : kEnglish;
+}
+
+// Calls `f` with every name of unit row `r`: its captions, its key, its symbols and names.
+template <typename F>
+void ForEachName(const CategoryTable& table, int r, F f) {
+    for (int l = 0; l < kLanguageCount; ++l) f(table.Caption(r, l));
+    f(table.rows[static_cast<std::size_t>(r)].key);
+    for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) f(a.text);
+}
+
+// How well `name` completes `typed` (both folded): 0 the same, 1 it begins with it,
+// 2 one of its words does; 3 not at all.
+int CompletionRank(const std::u32string& typed, const std::u32string& name) {
+    if (name == typed) return 0;
+    if (name.starts_with(typed)) return 1;
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        const char32_t before = name[i - 1];
+        const bool wordStart = before == ' ' || before == '/' || before == '(' || before == '-';
+        if (wordStart && std::u32string_view(name).substr(i).starts_with(typed)) return 2;
+    }
+    return 3;
+}
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<UnitHit> CompleteUnitName(std::string_view text, std::size_t most) {
+    const std::u32string typed = Folded(text);
+    if (typed.empty()) return {};
+    struct Ranked {
+        int rank;
+        UnitHit hit;
+    };
+    std::vector<Ranked> found;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const CategoryTable& table = Category(c);
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!table.IsUnitRow(r)) continue;
+            int best = 3;
+            std::string_view by;
+            ForEachName(table, r, [&](std::string_view name) {
+                const int rank = CompletionRank(typed, Folded(name));
+                if (rank < best) {
+                    best = rank;
+                    by = name;
+                }
+            });
+            if (best < 3) found.push_back({best, {c, r, std::string(by)}});
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Ranked& a, const Ranked& b) { return a.rank < b.rank; });
+    std::vector<UnitHit> out;
+    for (std::size_t i = 0; i < found.size() && i < most; ++i) out.push_back(found[i].hit);
+    return out;
+}
+
+std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language) {
+    std::vector<UnitHit> out;
+    if (name.empty() || AllDigits(name)) return out;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const int row = FindUnit(Category(c), name, language);
+        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
+    }
+    return out;
+}
+
+std::vector<UnitHit> SuggestUnitsEverywhere(std::string_view name, int language, std::size_t most) {
+    std::vector<std::vector<UnitHit>> perCategory;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        std::vector<UnitHit> hits;
+        for (const std::string& s : SuggestUnits(Category(c), name, language)) {
+            const int row = FindUnit(Category(c), s, language);
+            if (Category(c).IsUnitRow(row)) hits.push_back({c, row, s});
+        }
+        perCategory.push_back(std::move(hits));
+    }
+    std::vector<UnitHit> out;
+    for (std::size_t rank = 0; out.size() < most; ++rank) {
+        bool any = false;
+        for (const std::vector<UnitHit>& hits : perCategory) {
+            if (rank >= hits.size() || out.size() == most) continue;
+            any = true;
+            const UnitHit& h = hits[rank];
+            const bool seen = std::any_of(out.begin(), out.end(), [&h](const UnitHit& o) {
+                return o.tab == h.tab && o.row == h.row;
+            });
+            if (!seen) out.push_back(h);
+        }
+        if (!any) break;
+    }
+    return out;
+}
+
+QString HitText(const UnitHit& hit, int language) {
+    const int l = Shown(language);
+    const CategoryTable& table = Category(hit.tab);
+    QString text = Text(table.Caption(hit.row, l));
+    if (!hit.matched.empty() && !SameCaption(hit.matched, table.Caption(hit.row, l))) {
+        text += QStringLiteral(" (") + Text(hit.matched) + QLatin1Char(')');
+    }
+    return text + QStringLiteral(" — ") + Text(table.names[static_cast<std::size_t>(l)]);
+}
+
+UnitFinder::UnitFinder(QWidget* parent)
+    : QFrame(parent, Qt::Popup),
+      m_prompt(new QLabel(this)),
+      m_line(new QLineEdit(this)),
+      m_status(new QLabel(this)),
+      m_list(new QListWidget(this)) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_line);
+    layout->addWidget(m_status);
+    layout->addWidget(m_list);
+    m_prompt->setBuddy(m_line);
+    m_status->setWordWrap(true);
+    m_status->hide();
+    m_line->setClearButtonEnabled(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setMaximumHeight(m_list->fontMetrics().height() * 9);
+    m_list->hide();
+    m_line->installEventFilter(this);
+    m_list->installEventFilter(this);
+    connect(m_line, &QLineEdit::textEdited, this, &UnitFinder::OnTextEdited);
+    SetLanguage(kEnglish);
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { Choose(m_list->row(item)); });
+}
+
+void UnitFinder::SetLanguage(int language) {
+    m_language = Shown(language);
+    m_prompt->setText(PageText(PageWord::kFinderPrompt, m_language));
+    m_line->setPlaceholderText(PageText(PageWord::kFinderHint, m_language));
+    m_line->setAccessibleName(m_prompt->text());
+    m_list->setAccessibleName(PageText(PageWord::kFinderList, m_language));
+}
+
+void UnitFinder::Open(int language, QPoint top, int width) {
+    SetLanguage(language);
+    m_chosen = false;
+    m_returnFocus = QApplication::focusWidget();
+    m_line->clear();
+    ShowHits({}, {});
+    setFixedWidth(width);
+    adjustSize();
+    move(top.x() - width / 2, top.y());
+    show();
+    activateWindow();
+    m_line->setFocus(Qt::PopupFocusReason);
+}
+
+QString UnitFinder::Status() const {
+    return m_status->text();
+}
+
+void UnitFinder::ShowHits(std::vector<UnitHit> hits, const QString& status) {
+    m_hits = std::move(hits);
+    m_list->clear();
+    for (const UnitHit& h : m_hits) m_list->addItem(HitText(h, m_language));
+    m_list->setVisible(!m_hits.empty());
+    m_status->setText(status);
+    m_status->setVisible(!status.isEmpty());
+    // What the line says to assistive technology: how to use it, and what Enter found.
+    const QString help = PageText(PageWord::kFinderHelp, m_language);
+    m_line->setAccessibleDescription(status.isEmpty() ? help : status + QLatin1Char(' ') + help);
+    adjustSize();
+}
+
+void UnitFinder::OnTextEdited(const QString& text) {
+    ShowHits(CompleteUnitName(text.trimmed().toStdString()), {});
+}
+
+void UnitFinder::Resolve() {
+    const std::string name = m_line->text().trimmed().toStdString();
+    if (name.empty()) return;
+    std::vector<UnitHit> found = FindUnitEverywhere(name, m_language);
+    if (found.size() == 1) {
+        m_hits = std::move(found);
+        Choose(0);
+        return;
+    }
+    if (!found.empty()) {
+        ShowHits(std::move(found), PageText(PageWord::kSeveralCategories, m_language));
+        return;
+    }
+    std::vector<UnitHit> suggested = SuggestUnitsEverywhere(name, m_language);
+    const PageWord status = suggested.empty() ? PageWord::kNoSuchUnit : PageWord::kDidYouMean;
+    ShowHits(std::move(suggested), PageText(status, m_language));
+}
+
+void UnitFinder::Choose(int index) {
+    if (index < 0 || index >= static_cast<int>(m_hits.size())) return;
+    const UnitHit hit = m_hits[static_cast<std::size_t>(index)];
+    m_chosen = true;
+    hide();
+    emit unitChosen(hit.tab, hit.row);
+}
+
+bool UnitFinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Escape) {
+        hide();
+        return true;
+    }
+    if (watched == m_line) {
+        if (enter) {
+            Resolve();
+            return true;
+        }
+        // Down goes into the list, where each unit is read out as it is reached.
+        if (key->key() == Qt::Key_Down && m_list->count() > 0) {
+            m_list->setFocus(Qt::OtherFocusReason);
+            m_list->setCurrentRow(std::max(m_list->currentRow(), 0));
+            return true;
+        }
+        return false;
+    }
+    if (watched == m_list) {
+        if (enter) {
+            Choose(m_list->currentRow());
+            return true;
+        }
+        if (key->key() == Qt::Key_Up && m_list->currentRow() <= 0) {
+            m_line->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        // Typing goes on in the line.
+        const bool typing = !key->text().isEmpty() && key->text().at(0).isPrint();
+        if (typing || key->key() == Qt::Key_Backspace) {
+            m_line->setFocus(Qt::OtherFocusReason);
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QApplication::sendEvent(m_line, &copy);
+            return true;
+        }
+    }
+    return false;
+}
+
+void UnitFinder::hideEvent(QHideEvent* event) {
+    QFrame::hideEvent(event);
+    if (!m_chosen && m_returnFocus) m_returnFocus->setFocus(Qt::PopupFocusReason);
+}
+
+}  // namespace tevrimo
