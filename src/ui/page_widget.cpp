@@ -62,6 +62,45 @@ QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
         pixelRatio);
 }
 
+BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setAutoFillBackground(true);
+    setPalette(QToolTip::palette());
+    setFont(QToolTip::font());
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMargin(3);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+}
+
+void BoxNote::Show(const QString& text, QPoint at) {
+    setText(text);
+    adjustSize();
+    move(at);
+    show();
+    m_timer.start(kShownMs);
+    qApp->installEventFilter(this);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+bool BoxNote::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel: hide(); break;
+        default: break;
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void BoxNote::hideEvent(QHideEvent* event) {
+    qApp->removeEventFilter(this);
+    m_timer.stop();
+    QLabel::hideEvent(event);
+}
+
 ValueBox::ValueBox(PageWidget* page, int row) : QLineEdit(page), m_page(page), m_row(row) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
@@ -80,6 +119,8 @@ void ValueBox::UpdateLook() {
 
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    // Its greyed items as readable as the page's.
+    menu.setPalette(ReadableDisabledTexts(QApplication::palette(&menu)));
     m_page->FillBoxMenu(menu, m_row);
     menu.exec(event->globalPos());
 }
@@ -153,6 +194,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 
+    m_note = new BoxNote(this);
     UpdateLooks();  // greyed texts readable: the vacuum page's computed quantity
     LayOut(DialogUnits::OfFont(font()), font());
     LanguageApplied(kEnglish);  // goes with the template's English captions, until a language
@@ -336,8 +378,8 @@ bool PageWidget::PasteNumber(int row) {
     if (box->isReadOnly()) return false;
     const std::optional<std::string> number = ClipboardNumber();
     if (!number) {
-        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
-                           PageText(PageWord::kNoNumber, box->Language()), box);
+        m_note->Show(PageText(PageWord::kNoNumber, box->Language()),
+                     box->mapToGlobal(QPoint(0, box->height())));
         return false;
     }
     return TypeIntoBox(row, *number);

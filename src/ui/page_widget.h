@@ -4,7 +4,9 @@
 // that reaches the page or one of its controls goes to the logic first.
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -15,13 +17,30 @@
 #include "pressable_picture.h"
 #include "tab_order.h"
 
-class QLabel;
 class QMenu;
 class QPushButton;
 
 namespace tevrimo {
 
 class PageWidget;
+
+// A short note below a value box, drawn as a tooltip is. Unlike a tooltip it stays
+// until the next key or mouse press (or a few seconds), however the pointer moves or
+// menus close; assistive technology hears it as an alert.
+class BoxNote : public QLabel {
+  public:
+    static constexpr int kShownMs = 8000;
+    explicit BoxNote(QWidget* parent);
+    // Shows `text` with its top-left corner at `at` (global coordinates).
+    void Show(const QString& text, QPoint at);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    QTimer m_timer;
+};
 
 // A value box takes text only from its page: no typing through an input method, no
 // paste by key or mouse, no drop. Its context menu (right-click, or Shift+F10) copies
@@ -100,6 +119,8 @@ class PageWidget : public QWidget, public PageWindow {
     void FillBoxMenu(QMenu& menu, int row);
     // Recomputes the colours of greyed and read-only texts from the palette.
     void UpdateLooks();
+    // The note a paste without a number shows.
+    const BoxNote& Note() const { return *m_note; }
 
     // PageWindow
     int FocusedId() const override;
@@ -143,7 +164,8 @@ class PageWidget : public QWidget, public PageWindow {
     std::array<PressablePicture*, kLanguageCount> m_flags{};
     std::array<bool, kLanguageCount> m_flagSelected{};
     std::array<QLabel*, 4> m_labels{};  // vacuum page only
-    int m_language = kEnglish;          // of the captions shown; English before any
+    BoxNote* m_note = nullptr;
+    int m_language = kEnglish;  // of the captions shown; English before any
     std::unique_ptr<ConversionPage> m_logic;
 };
 

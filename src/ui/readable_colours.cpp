@@ -52,6 +52,10 @@ QColor ReadableOn(const QColor& colour, const QColor& background, const QColor& 
     return to;
 }
 
+QColor ShadedFace(const QColor& background) {
+    return background.toRgb().lighter(130);
+}
+
 QPalette ReadableDisabledTexts(const QPalette& palette) {
     QPalette out;
     const struct {
@@ -60,10 +64,13 @@ QPalette ReadableDisabledTexts(const QPalette& palette) {
                  {QPalette::WindowText, QPalette::Window},
                  {QPalette::Text, QPalette::Base}};
     for (const auto& p : pairs) {
-        out.setColor(QPalette::Disabled, p.text,
-                     ReadableOn(palette.color(QPalette::Disabled, p.text),
-                                palette.color(QPalette::Disabled, p.background),
-                                palette.color(QPalette::Active, p.text)));
+        const QColor back = palette.color(QPalette::Disabled, p.background);
+        const QColor strong = palette.color(QPalette::Active, p.text);
+        // Readable on the face whichever way the style shades it: first on the shaded
+        // face, then (moving on toward the strong text) on the flat one.
+        const QColor onFace =
+            ReadableOn(palette.color(QPalette::Disabled, p.text), ShadedFace(back), strong);
+        out.setColor(QPalette::Disabled, p.text, ReadableOn(onFace, back, strong));
     }
     return out;
 }

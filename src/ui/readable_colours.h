@@ -21,8 +21,14 @@ double ContrastRatio(const QColor& a, const QColor& b);
 QColor ReadableOn(const QColor& colour, const QColor& background, const QColor& strong,
                   double ratio = kReadableContrast);
 
+// The lighter face a style may draw in place of a flat `background`: Fusion shades a
+// button up to about a quarter lighter than the palette's Button colour, which on a
+// dark palette brings it closer to light text.
+QColor ShadedFace(const QColor& background);
+
 // Only the roles a page sets on top of `palette`: the disabled group's ButtonText,
-// WindowText and Text, each readable on its own background (Button, Window, Base).
+// WindowText and Text, each readable on its own background (Button, Window, Base) and
+// on that background's shaded face.
 QPalette ReadableDisabledTexts(const QPalette& palette);
 
 // Only the roles a read-only value box sets on top of `palette`: the window's colour

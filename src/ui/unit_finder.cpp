@@ -148,7 +148,6 @@ UnitFinder::UnitFinder(QWidget* parent)
     m_status->hide();
     m_line->setClearButtonEnabled(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setMaximumHeight(m_list->fontMetrics().height() * 9);
     m_list->hide();
     m_line->installEventFilter(this);
     m_list->installEventFilter(this);
@@ -188,6 +187,11 @@ void UnitFinder::ShowHits(std::vector<UnitHit> hits, const QString& status) {
     m_hits = std::move(hits);
     m_list->clear();
     for (const UnitHit& h : m_hits) m_list->addItem(HitText(h, m_language));
+    // As tall as its items, up to nine of them; more scroll.
+    constexpr int kMostRows = 9;
+    const int rows = std::min(m_list->count(), kMostRows);
+    const int rowHeight = m_list->count() > 0 ? m_list->sizeHintForRow(0) : 0;
+    m_list->setFixedHeight(rows * rowHeight + 2 * m_list->frameWidth());
     m_list->setVisible(!m_hits.empty());
     m_status->setText(status);
     m_status->setVisible(!status.isEmpty());
