@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// What the desktop's search asks: "VALUE UNIT [to|in|> UNIT]" read against every
+// category, the language of the answers, and result ids that carry everything needed to
+// compute a result again.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tevrimo::search {
+
+// The language of a locale name ("de_DE.UTF-8", "fr", "tr_TR@euro"): Turkish, German or
+// French by its language code, English for anything else.
+int LanguageOfLocale(std::string_view locale);
+
+// The user's language: the locale name of the first of LANGUAGE (its first entry),
+// LC_ALL, LC_MESSAGES and LANG that is set and not empty, as LanguageOfLocale reads it.
+int LanguageFromEnvironment();
+
+// One reading of a query in one category: the tab, the row typed into, and the row
+// asked for (-1 when the query names none).
+struct Reading {
+    int tab = 0;
+    int source = 0;
+    int target = -1;
+    bool operator==(const Reading&) const = default;
+};
+
+struct Query {
+    std::string value;              // the number as typed, without blanks around it
+    std::vector<Reading> readings;  // one per category that knows the units, in tab order
+};
+
+// Reads "VALUE UNIT", "VALUE UNIT to UNIT" (also "in" and ">"), with or without a blank
+// between the value and the first unit ("12psi"). The value must be a number and
+// nothing else, as --strict reads it; the units are found as the command line finds
+// them (keys, symbols, captions in `language` first, names), in every category but the
+// vacuum page. Nothing when the text is no such query: a plain number or a word that
+// names no unit returns early, before any category is looked at.
+std::optional<Query> ParseQuery(std::string_view text, int language);
+
+// A result: a value in a unit, or the program opened at the query's unit.
+struct ResultId {
+    enum class Kind { kValue, kOpen };
+    Kind kind = Kind::kValue;
+    int tab = 0;
+    int source = 0;
+    std::string value;
+    int target = -1;  // kValue only
+    bool operator==(const ResultId&) const = default;
+};
+
+// "v:pressure:psi:12:bar" and "o:pressure:psi:12": the category and unit keys, the value.
+std::string EncodeId(const ResultId& id);
+// The result an id names; nothing for an id this program did not make (unknown keys, a
+// value that is not a number, a row without a unit).
+std::optional<ResultId> DecodeId(std::string_view id);
+
+// The text row `target` of tab `tab` shows for `value` typed into row `source`, as the
+// page writes it; nothing when the page writes no text there.
+std::optional<std::string> ValueText(int tab, int source, std::string_view value, int target);
+
+// The most used units of tab `tab`, most used first, `source` left out: a short list
+// per category, for the few results a desktop shows.
+std::vector<int> CommonUnits(int tab, int source);
+
+}  // namespace tevrimo::search
