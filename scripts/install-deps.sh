@@ -8,7 +8,8 @@
 set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-      xvfb xauth fonts-dejavu-core locales time acl attr)
+      xvfb xauth fonts-dejavu-core locales time acl attr
+      libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin desktop-file-utils)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
