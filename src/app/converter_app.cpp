@@ -55,8 +55,10 @@ ConverterApp::ConverterApp(int& argc, char** argv)
 
 ConverterApp::~ConverterApp() = default;
 
-bool ConverterApp::InitInstance() {
+bool ConverterApp::InitInstance(const StartPoint& start) {
     m_window = std::make_unique<MainDialog>(m_profile, QApplication::applicationName());
+    if (start.tab >= 0) m_window->ShowUnit(start.tab, start.row);
+    if (start.value) m_window->EnterValue(*start.value);
     m_window->show();
     CloseOnTerminate();
     return true;

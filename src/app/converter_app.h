@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "arguments.h"
 #include "profile.h"
 
 namespace tevrimo {
@@ -17,7 +18,8 @@ class ConverterApp {
     ConverterApp(int& argc, char** argv);
     ~ConverterApp();
 
-    [[nodiscard]] bool InitInstance();
+    // Creates and shows the window, at `start` when it names a page.
+    [[nodiscard]] bool InitInstance(const StartPoint& start = {});
     int Run();
 
   private:

@@ -69,7 +69,7 @@ int Run(int argc, char** argv) {
     qInstallMessageHandler(OnQtMessage);
     tevrimo::ConverterApp app(argc, argv);
     g_starting = false;
-    if (!app.InitInstance()) return 1;
+    if (!app.InitInstance(request.start)) return 1;
     return app.Run();
 }
 

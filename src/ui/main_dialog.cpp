@@ -154,6 +154,10 @@ void MainDialog::OnInitDialog() {
     m_timer.start(kBannerPeriodMs);
 }
 
+void MainDialog::EnterValue(std::string_view text) {
+    m_tabs->CurrentPage()->Logic().TypeEntry(text);
+}
+
 void MainDialog::LoadSettings() {
     m_xPos = m_profile.GetInt(kSection, "xpos", 0);
     m_yPos = m_profile.GetInt(kSection, "ypos", 0);
@@ -257,9 +261,10 @@ void MainDialog::OpenFinder() {
 }
 
 void MainDialog::ShowUnit(int tabIndex, int row) {
-    if (tabIndex < 0 || tabIndex >= kCategoryCount || row < 0 || row >= kRowCount) return;
+    if (tabIndex < 0 || tabIndex >= kCategoryCount) return;
     m_tabs->PressTab(tabIndex);
-    m_tabs->CurrentPage()->Box(row)->setFocus(Qt::OtherFocusReason);
+    if (row >= 0 && row < kRowCount)
+        m_tabs->CurrentPage()->Box(row)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainDialog::ShowBanner(int index) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <string_view>
 
 #include "banner.h"
 #include "pressable_picture.h"
@@ -42,8 +43,11 @@ class MainDialog : public QWidget {
 
     // Shows category `tabIndex` as a left-button press on its tab does (language carried
     // over, focus into the page; nothing switches when it is shown already) and puts the
-    // focus in its value box `row`. The unit finder's choice; ids out of range do nothing.
+    // focus in its value box `row` (-1: where the page puts it). The unit finder's choice
+    // and the start at a unit; a tab out of range does nothing.
     void ShowUnit(int tabIndex, int row);
+    // Enters `text` in the focused box of the visible page as if it had been typed there.
+    void EnterValue(std::string_view text);
     // Alt+G: the unit finder over the page shown, in the page's language.
     void OpenFinder();
     UnitFinder& Finder() { return *m_finder; }
