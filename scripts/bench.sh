@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Measures Tevrimo against GNU units on this machine and prints one table:
-# one-shot and streaming conversions, desktop start-up, and the core micro-benchmarks.
+# one-shot and streaming conversions, desktop start-up, the desktop search service,
+# and the core micro-benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --bench
@@ -73,6 +74,28 @@ read -r s12_ms s12_rss < <(startup $'[Settings]\ncurtab=12\ncurlang=2\n')
 
 micro=$($B/bench/micro_bench --benchmark_format=csv 2>/dev/null | tail -n +2)
 
+# The desktop search service, installed into a prefix and started by a private session
+# bus that knows only that prefix: from the call that makes the bus start it to the
+# answer (median of 21 starts), then calls to the running service (median of 2000).
+cmake --install $B --prefix "$work/prefix" >/dev/null
+cat >"$work/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$work</listen>
+  <servicedir>$work/prefix/share/dbus-1/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+declare -A search
+while read -r figure value; do search[$figure]=$value; done < <(
+  LANGUAGE=en dbus-run-session --config-file="$work/bus.conf" -- $B/bench/search_bench 21 2000 2>/dev/null)
+
 printf '\n%-44s %14s %14s %8s\n' "figure" "tevrimo" "GNU units" "ratio"
 printf '%-44s %14s %14s %8s\n' "--------------------------------------------" "--------------" "--------------" "--------"
 printf '%-44s %11.2f ms %11.2f ms %7sx\n' "one-shot convert, median of 41" "$(python3 -c "print($t_med/1000)")" "$(python3 -c "print($u_med/1000)")" "$(ratio "$u_med" "$t_med")"
@@ -83,6 +106,12 @@ printf '%-44s %11d kB %11d kB\n' "one-shot peak memory" "$t_rss" "$u_rss"
 printf '%-44s %11.1f ms\n' "desktop start-up to mapped window, empty profile" "$s0_ms"
 printf '%-44s %11.1f ms\n' "desktop start-up, profile on the last tab" "$s12_ms"
 printf '%-44s %11d kB\n' "desktop peak memory" "$(( s0_rss > s12_rss ? s0_rss : s12_rss ))"
+printf '%-44s %11.1f ms\n' "search: bus start to first answer" "$(python3 -c "print(${search[activation]}/1000)")"
+printf '%-44s %11.1f us\n' "search: shell query (GetInitialResultSet)" "${search[initial]}"
+printf '%-44s %11.1f us\n' "search: shell result texts (GetResultMetas)" "${search[metas]}"
+printf '%-44s %11.1f us\n' "search: runner query, 13 units (Match)" "${search[match]}"
+printf '%-44s %11.1f us\n' "search: runner query that is none" "${search[none]}"
+printf '%-44s %11.1f us\n' "  (a bus round trip, Peer.Ping)" "${search[ping]}"
 echo
 echo "micro-benchmark                               ns per call"
 echo "$micro" | python3 -c '
