@@ -107,7 +107,7 @@ fi
 build=$1 manager=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
+prefix="$work/pre fix"  # the bus reads its Exec line as a shell would
 cmake --install "$build" --prefix "$prefix" >/dev/null || exit 1
 
 # What the desktops read.
@@ -115,7 +115,7 @@ service=$prefix/share/dbus-1/services/$N.service
 provider=$prefix/share/gnome-shell/search-providers/example.tevrimo.converter.search-provider.ini
 runner=$prefix/share/krunner/dbusplugins/example.tevrimo.converter.desktop
 check "bus service file" 'grep -qx "\[D-BUS Service\]" "$service" && grep -qx "Name=$N" "$service"'
-check "bus service starts the installed program" 'grep -qx "Exec=$prefix/libexec/tevrimo-search" "$service" && [ -x "$prefix/libexec/tevrimo-search" ]'
+check "bus service starts the installed program" 'grep -qxF "Exec='"'"'$prefix/libexec/tevrimo-search'"'"'" "$service" && [ -x "$prefix/libexec/tevrimo-search" ]'
 for line in "[Shell Search Provider]" "DesktopId=example.tevrimo.converter.desktop" "BusName=$N" \
   "ObjectPath=$O" "Version=2"; do
   check "search provider: $line" 'grep -qxF "$line" "$provider"'
