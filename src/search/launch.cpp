@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,6 +59,12 @@ void CloseFrom(int first, int keep) {
     const int error = errno;
     [[maybe_unused]] const ssize_t n = ::write(report, &error, sizeof error);
     ::_exit(127);
+}
+
+bool IsProgram(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 }  // namespace
@@ -134,8 +141,11 @@ std::string DesktopProgram() {
     if (n > 0) {
         std::string dir(self, static_cast<std::size_t>(n));
         dir.resize(dir.rfind('/') + 1);
-        std::string beside = dir + TEVRIMO_BINDIR_FROM_LIBEXECDIR "/tevrimo";
-        if (::access(beside.c_str(), X_OK) == 0) return beside;
+        // Installed: bin/ of the same prefix. In the build folder: beside it.
+        for (const char* place : {TEVRIMO_BINDIR_FROM_LIBEXECDIR "/tevrimo", "tevrimo"}) {
+            std::string program = dir + place;
+            if (IsProgram(program)) return program;
+        }
     }
     return TEVRIMO_FULL_BINDIR "/tevrimo";
 }
@@ -148,7 +158,7 @@ std::string FindInPath(const std::string& name) {
         const std::string_view dir = list.substr(0, colon);
         if (!dir.empty()) {
             std::string candidate = std::string(dir) + "/" + name;
-            if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+            if (IsProgram(candidate)) return candidate;
         }
         if (colon == std::string_view::npos) return {};
         list.remove_prefix(colon + 1);

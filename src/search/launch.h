@@ -15,9 +15,9 @@ namespace tevrimo::search {
 std::string StartDetached(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string* input = nullptr);
 
-// The desktop program: installed beside this service, in the same relative place as
-// the install put the two (so a copied prefix still works), else where the build was
-// configured to install it.
+// The desktop program: in the same prefix as this service, where the install puts the
+// two (so any prefix works, and a package's), or beside it in the build folder; else
+// where the build was configured to install it.
 std::string DesktopProgram();
 
 // The first executable `name` in PATH, or an empty text.
