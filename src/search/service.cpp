@@ -134,10 +134,12 @@ void Copy(Service& service, const std::string& text) {
     const char* x11 = std::getenv("DISPLAY");
     std::string tool;
     std::vector<std::string> arguments;
-    if (wayland && *wayland && !(tool = FindInPath("wl-copy")).empty()) {
-    } else if (x11 && *x11 && !(tool = FindInPath("xclip")).empty()) {
+    if (wayland && *wayland) tool = FindInPath("wl-copy");
+    if (tool.empty() && x11 && *x11) {
+        tool = FindInPath("xclip");
         arguments = {"-selection", "clipboard"};
-    } else {
+    }
+    if (tool.empty()) {
         Log("nowhere to copy " + text +
             " to: no clipboard manager on the bus, no wl-copy or xclip");
         return;
