@@ -17,25 +17,6 @@ namespace {
 // Longer queries are no conversion anyone types.
 constexpr std::size_t kMaxQueryLength = 200;
 constexpr std::size_t kMaxWords = 12;
-// The categories a query looks in: every tab before the vacuum page.
-constexpr int kUnitTabs = kVacuumTab;
-
-// The most used units of each tab by key, most used first.
-constexpr std::array<std::array<std::string_view, 6>, kUnitTabs> kCommonUnits = {{
-    {"m", "ft", "cm", "in", "km", "mi"},
-    {"m2", "ft2", "ha", "ac", "km2", "cm2"},
-    {"l", "gal_us", "m3", "ml", "floz_us", "ft3"},
-    {"kg", "lb", "g", "oz", "t", "mg"},
-    {"N", "lbf", "kgf", "kN", "dyn", "mN"},
-    {"bar", "psi", "kPa", "atm", "mmHg", "Pa"},
-    {"degC", "degF", "K", "degR", "degRe", ""},
-    {"s", "min", "h", "d", "yr", ""},
-    {"km_h", "mph", "m_s", "kn", "ft_s", ""},
-    {"kg_m3", "g_cm3", "lb_ft3", "g_l", "", ""},
-    {"kJ", "kcal", "kWh", "J", "Btu", ""},
-    {"MB", "GB", "kB", "B", "TB", ""},
-}};
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -91,7 +72,7 @@ bool Split(std::string_view text, Words& out) {
 const std::unordered_set<std::u32string>& KnownNames() {
     static const std::unordered_set<std::u32string> names = [] {
         std::unordered_set<std::u32string> set;
-        for (int tab = 0; tab < kUnitTabs; ++tab) {
+        for (int tab = 0; tab < kCategoryCount; ++tab) {
             const CategoryTable& table = Category(tab);
             for (int r = 0; r < kRowCount; ++r) {
                 if (!table.IsUnitRow(r)) continue;
@@ -127,20 +108,27 @@ void Join(const Words& words, std::size_t from, std::size_t to, std::string& out
 }
 
 // The readings of `source` (and `target`, when not empty) in every category that knows
-// both.
+// both. The vacuum page's pairs (l/min and m³/h, ...) answer only for units no other
+// category knows: its seconds, litres and millibars are better answered by their own
+// categories.
 std::vector<Reading> Readings(const std::string& source, const std::string& target, int language) {
     std::vector<Reading> out;
     if (IsRowNumber(source) || IsRowNumber(target)) return out;
     const auto& known = KnownNames();
     if (!known.contains(Folded(source))) return out;
     if (!target.empty() && !known.contains(Folded(target))) return out;
-    for (int tab = 0; tab < kUnitTabs; ++tab) {
-        const int s = FindRow(tab, source, language);
-        if (s < 0) continue;
-        const int t = target.empty() ? -1 : FindRow(tab, target, language);
-        if (!target.empty() && t < 0) continue;
-        out.push_back({tab, s, t});
-    }
+    const auto look = [&](bool vacuumPage) {
+        for (int tab = 0; tab < kCategoryCount; ++tab) {
+            if ((Category(tab).kind == CategoryKind::kVacuum) != vacuumPage) continue;
+            const int s = FindRow(tab, source, language);
+            if (s < 0) continue;
+            const int t = target.empty() ? -1 : FindRow(tab, target, language);
+            if (!target.empty() && t < 0) continue;
+            out.push_back({tab, s, t});
+        }
+    };
+    look(false);
+    if (out.empty()) look(true);
     return out;
 }
 
@@ -265,7 +253,7 @@ std::optional<ResultId> DecodeId(std::string_view text) {
         return std::nullopt;
     }
     id.tab = -1;
-    for (int tab = 0; tab < kUnitTabs; ++tab) {
+    for (int tab = 0; tab < kCategoryCount; ++tab) {
         if (CategoryKey(tab) == parts[1]) id.tab = tab;
     }
     if (id.tab < 0) return std::nullopt;
@@ -298,10 +286,13 @@ std::optional<std::string> ValueText(int tab, int source, std::string_view value
 std::vector<int> CommonUnits(int tab, int source) {
     std::vector<int> out;
     const CategoryTable& table = Category(tab);
-    for (std::string_view key : kCommonUnits[static_cast<std::size_t>(tab)]) {
-        if (key.empty()) continue;
-        const int row = RowOfKey(table, key);
-        if (row >= 0 && row != source) out.push_back(row);
+    for (std::string_view keys = table.commonUnits; !keys.empty();) {
+        const std::size_t bar = keys.find('|');
+        const int row = RowOfKey(table, keys.substr(0, bar));
+        // Only rows the source converts into: on the vacuum page, its partner.
+        if (row >= 0 && row != source && table.Pair(source, row).kind != PairRule::Kind::kSkip)
+            out.push_back(row);
+        keys = bar == std::string_view::npos ? std::string_view() : keys.substr(bar + 1);
     }
     return out;
 }

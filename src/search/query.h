@@ -36,9 +36,10 @@ struct Query {
 // Reads "VALUE UNIT", "VALUE UNIT to UNIT" (also "in" and ">"), with or without a blank
 // between the value and the first unit ("12psi"). The value must be a number and
 // nothing else, as --strict reads it; the units are found as the command line finds
-// them (keys, symbols, captions in `language` first, names), in every category but the
-// vacuum page. Nothing when the text is no such query: a plain number or a word that
-// names no unit returns early, before any category is looked at.
+// them (keys, symbols, captions in `language` first, names), in every category; the
+// vacuum page's pairs answer only for units no other category knows. Nothing when the text is no
+// such query: a plain number or a word that names no unit returns early, before any category is
+// looked at.
 std::optional<Query> ParseQuery(std::string_view text, int language);
 
 // A result: a value in a unit, or the program opened at the query's unit.

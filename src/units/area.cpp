@@ -89,6 +89,7 @@ CategoryTable BuildArea() {
     CategoryTable t = NewCategory({.name = {"Alan", "Area", "Fläche", "Surface"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 60,
+                                   .commonUnits = "m2|ft2|ha|ac|km2|cm2",
                                    .units = units});
     t.templateCaptions[11] = "";
     FillProportional(t, units,

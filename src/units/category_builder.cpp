@@ -20,6 +20,7 @@ CategoryTable NewCategory(const CategoryDef& category) {
     t.layout = category.layout;
     t.tabOrder = category.tabOrder;
     t.buttonWidth = category.buttonWidth;
+    t.commonUnits = category.commonUnits;
     std::size_t r = 0;
     for (const UnitDef& u : category.units) {
         UnitRow& row = t.rows[r++];

@@ -57,6 +57,9 @@ struct CategoryDef {
     PageLayout layout = PageLayout::kUnitRows;
     TabOrderRule tabOrder = TabOrderRule::kButtonsFirst;
     int sizeUnit = 0;
+    // The keys of the units people use most, most used first, "|" between them: what a
+    // short list of results (the desktop's search) offers first.
+    std::string_view commonUnits = {};
     std::initializer_list<UnitDef> units;
     int rowCount = 0;  // rows the page converts; 0 means one per unit
 };

@@ -139,9 +139,10 @@ enum class PageLayout : std::uint8_t {
 enum class TabOrderRule : std::uint8_t { kButtonsFirst, kBoxesFirst };
 
 struct CategoryTable {
-    std::string_view key;         // English name used on the command line
-    std::string_view tabCaption;  // Turkish, the same in every language
-    LanguageTexts names{};        // what the category holds, in each language
+    std::string_view key;          // English name used on the command line
+    std::string_view tabCaption;   // Turkish, the same in every language
+    LanguageTexts names{};         // what the category holds, in each language
+    std::string_view commonUnits;  // keys of the most used units, most used first, "|" between
     int tabIndex = 0;
     int rowCount = 0;  // N: rows 0..N-1 are converted
     // What the other layers ask of the category, set by its own file.

@@ -69,6 +69,7 @@ CategoryTable BuildDataStorage() {
          .kind = CategoryKind::kStepList,
          .buttonWidth = 70,
          .sizeUnit = kByte,
+         .commonUnits = "MB|GB|kB|B|TB",
          .units = units,
          .rowCount = kClearedEnd});
     for (int r = kUnits; r < kClearedEnd; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";

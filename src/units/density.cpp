@@ -161,6 +161,7 @@ CategoryTable BuildDensity() {
                   "Dichte und spezifisches Volumen", "Masse volumique et volume massique"},
          .kind = CategoryKind::kStepList,
          .buttonWidth = 80,
+         .commonUnits = "kg_m3|g_cm3|lb_ft3|g_l",
          .units = units});
     t.templateCaptions = {"kg/m³",    "g/cm³ (=kg/L)", "g/liter",       "lb/ft³",       "lb/in³",
                           "slug/ft³", "m³/kg",         "cm³/g (=L/kg)", "ft³/lb",       "in³/lb",

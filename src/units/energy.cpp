@@ -110,6 +110,7 @@ CategoryTable BuildEnergy() {
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 70,
                                    .sizeUnit = kJoule,
+                                   .commonUnits = "kJ|kcal|kWh|J|Btu",
                                    .units = units});
     t.templateCaptions[5] = "ft.lb";
     t.templateCaptions[6] = "hp.h";

@@ -94,6 +94,7 @@ CategoryTable BuildForce() {
     CategoryTable t = NewCategory({.name = {"Kuvvet", "Force", "Kraft", "Force"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 70,
+                                   .commonUnits = "N|lbf|kgf|kN|dyn|mN",
                                    .units = units});
     FillProportional(t, units, {.digits = Digits(6), .sameUnit = {{kKilogramForce, kKilopond}}});
     return t;

@@ -97,6 +97,7 @@ CategoryTable BuildLength() {
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 60,
                                    .startLook = StartLook::kStartLanguage,
+                                   .commonUnits = "m|ft|cm|in|km|mi",
                                    .units = units});
     FillProportional(t, units,
                      {.digits = Digits(8),

@@ -111,6 +111,7 @@ CategoryTable BuildMass() {
     CategoryTable t = NewCategory({.name = {"Kütle", "Mass", "Masse", "Masse"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 60,
+                                   .commonUnits = "kg|lb|g|oz|t|mg",
                                    .units = units});
     FillProportional(t, units,
                      {.digits = Digits(6),

@@ -112,6 +112,7 @@ CategoryTable BuildPressure() {
     CategoryTable t = NewCategory({.name = {"Basınç", "Pressure", "Druck", "Pression"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 140,
+                                   .commonUnits = "bar|psi|kPa|atm|mmHg|Pa",
                                    .units = units});
     FillProportional(t, units, {.digits = Digits(6)});
     return t;

@@ -86,6 +86,7 @@ CategoryTable BuildSpeed() {
     CategoryTable t = NewCategory({.name = {"Hız", "Speed", "Geschwindigkeit", "Vitesse"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 80,
+                                   .commonUnits = "km_h|mph|m_s|kn|ft_s",
                                    .units = units});
     FillProportional(t, units, {.digits = Digits(8)});
     return t;

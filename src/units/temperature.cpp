@@ -41,6 +41,7 @@ CategoryTable BuildTemperature() {
     CategoryTable t = NewCategory({.name = {"Sıcaklık", "Temperature", "Temperatur", "Température"},
                                    .kind = CategoryKind::kStepList,
                                    .buttonWidth = 70,
+                                   .commonUnits = "degC|degF|K|degR|degRe",
                                    .units = units});
     t.templateCaptions = {"Kelvine", "Celsius", "Fahrenheit", "Rankine", "Reaumur", " ", " ",
                           " ",       " ",       " ",          " ",       " ",       " ", " "};

@@ -38,6 +38,7 @@ CategoryTable BuildTime() {
     CategoryTable t = NewCategory({.name = {"Zaman", "Time", "Zeit", "Temps"},
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 70,
+                                   .commonUnits = "s|min|h|d|yr",
                                    .units = units});
     // Divisors, source row down, target row across; the diagonal shows the entry.
     const double divisors[5][5] = {

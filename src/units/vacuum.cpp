@@ -86,6 +86,7 @@ CategoryTable BuildVacuum() {
                      .buttonWidth = 70,
                      .layout = PageLayout::kVacuum,
                      .tabOrder = TabOrderRule::kBoxesFirst,
+                     .commonUnits = "l_min|m3_h|s|min|l|m3|mbar|Torr",
                      .units = units});
     for (int r = 8; r < 13; ++r) t.templateCaptions[static_cast<std::size_t>(r)] = "";
     // Each row converts into the other row of its quantity, first to second and back.

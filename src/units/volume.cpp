@@ -100,6 +100,7 @@ CategoryTable BuildVolume() {
                                    .kind = CategoryKind::kProportional,
                                    .buttonWidth = 100,
                                    .sizeUnit = kLitre,
+                                   .commonUnits = "l|gal_us|m3|ml|floz_us|ft3",
                                    .units = units});
     FillProportional(
         t, units, {.digits = [](int, int target) {
