@@ -5,6 +5,7 @@
 #   scripts/install-deps.sh            build + desktop + tests
 #   scripts/install-deps.sh --bench    also what the benchmarks need
 #   scripts/install-deps.sh --fuzz     also the fuzzing toolchain
+#   scripts/install-deps.sh --format   also clang-format, for scripts/check-format.sh
 set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -14,6 +15,7 @@ for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
     --fuzz) pkgs+=(clang libclang-rt-14-dev) ;;
+    --format) pkgs+=(clang-format) ;;
     --screenshot) pkgs+=(imagemagick xdotool x11-utils) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac
