@@ -331,6 +331,8 @@ TEST(CategoryRegistry, ThirteenTabsInOrder) {
     EXPECT_EQ(FindCategory("BASINÇ"), FindCategory("pressure"));
     EXPECT_EQ(FindCategory("SICAKLIK"), FindCategory("temperature"));  // dotless i folds too
     EXPECT_EQ(FindCategory("13"), nullptr);
+    EXPECT_EQ(FindCategory("05"), FindCategory("pressure"));
+    EXPECT_EQ(FindCategory("005"), nullptr);  // a tab index has two digits at most
     EXPECT_EQ(FindCategory(""), nullptr);
 }
 

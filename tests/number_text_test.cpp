@@ -133,6 +133,12 @@ TEST(ParseNumber, StrtodSemantics) {
         {"12.", 12},
         {".5", 0.5},
         {"  7", 7},
+        {"\t7", 7},  // each white-space character C's isspace knows
+        {"\n7", 7},
+        {"\v7", 7},
+        {"\f7", 7},
+        {"\r-7", -7},
+        {"\t1e2", 100},
         {"+3", 3},
         {"-2.5", -2.5},
         {"1E+010", 1e10},
@@ -169,6 +175,28 @@ TEST(ParseNumber, TextWithoutNumberKeepsItsSign) {
         EXPECT_TRUE(std::signbit(v)) << text;
     }
     EXPECT_TRUE(std::signbit(ParseNumber("-0")));
+}
+
+// A number and nothing else, blanks and tabs around it allowed: what --strict and the
+// pump-down options accept.
+TEST(ParseWholeNumber, OnlyANumberBetweenBlanks) {
+    const struct {
+        const char* text;
+        bool whole;
+        double value;
+    } cases[] = {
+        {"1.5", true, 1.5},      {" \t-2 \t", true, -2}, {"1e3", true, 1000}, {"0x10", true, 16},
+        {"inf", true, HUGE_VAL}, {"", false, 0},         {" \t", false, 0},   {"-", false, 0},
+        {"1x", false, 0},        {"1 2", false, 0},      {"\n1", false, 0},   {" \v1", false, 0},
+        {"1\r", false, 0},       {"1\n", false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = -1;
+        EXPECT_EQ(ParseWholeNumber(c.text, value), c.whole) << c.text;
+        if (c.whole) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
 }
 
 TEST(ParseNumber, NanKeepsItsSign) {

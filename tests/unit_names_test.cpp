@@ -110,12 +110,34 @@ TEST(UnitNames, CaseMattersOnlyWhereItCarriesMeaning) {
     }
 }
 
+// Names match whatever their case: ASCII, the Latin-1 capitals and the Turkish letters;
+// no other character folds.
+TEST(UnitNames, CaseFoldingOfNames) {
+    const struct {
+        const char *a, *b;
+        bool same;
+    } cases[] = {
+        {"Z", "z", true},   {"À", "à", true},   {"Þ", "þ", true},  {"Ç", "ç", true},
+        {"Ğ", "ğ", true},   {"Ş", "ş", true},   {"İ", "i", true},  {"ı", "I", true},
+        {"×", "÷", false},  {"ß", "ÿ", false},  {"¿", "ß", false}, {"@", "`", false},
+        {"ab", "a", false}, {"a", "ab", false}, {"", "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SameCaption(c.a, c.b), c.same) << c.a << " " << c.b;
+        EXPECT_EQ(Folded(c.a) == Folded(c.b), c.same) << c.a << " " << c.b;
+    }
+}
+
 TEST(UnitNames, NearMissesGetSuggestions) {
     const CategoryTable& length = *FindCategory("length");
     EXPECT_EQ(SuggestUnits(length, "fot", kEnglish), std::vector<std::string>{"foot"});
     EXPECT_EQ(SuggestUnits(length, "Fus", kGerman), std::vector<std::string>{"Fuß"});
     EXPECT_EQ(SuggestUnits(length, "kilometr", kEnglish), std::vector<std::string>{"kilometer"});
     EXPECT_TRUE(SuggestUnits(length, "parsec", kEnglish).empty());
+    // Two neighbours swapped are one edit, at the start, inside or at the end.
+    EXPECT_EQ(SuggestUnits(length, "ofot", kEnglish), std::vector<std::string>{"foot"});
+    EXPECT_EQ(SuggestUnits(length, "yrad", kEnglish), std::vector<std::string>{"yard"});
+    EXPECT_EQ(SuggestUnits(length, "yadr", kEnglish), std::vector<std::string>{"yard"});
     EXPECT_LE(SuggestUnits(*FindCategory("pressure"), "mPa", kEnglish).size(), 3u);
     EXPECT_EQ(SuggestCategories("lenght"), std::vector<std::string>{"length"});
     EXPECT_EQ(SuggestCategories("sicaklk"), std::vector<std::string>{"Sıcaklık"});
