@@ -260,6 +260,28 @@ TEST(Languages, FlagsAndCaptions) {
     EXPECT_TRUE(other.window.FlagSelected(1));
 }
 
+// A fresh page, before the tab control hands it a language: the length page shows its
+// start language (Turkish) at once, every other page (the vacuum page too) the
+// template's captions with the flags in the English look.
+TEST(Languages, EveryPageStartsInItsStartLook) {
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const CategoryTable& t = Category(c);
+        const PageHarness p(t);
+        const bool turkish = t.key == "length";
+        for (int k = 0; k < kLanguageCount; ++k) {
+            EXPECT_EQ(p.window.FlagSelected(k), k == (turkish ? kTurkish : kEnglish))
+                << t.key << " flag " << k;
+        }
+        for (int r = 0; r < kRowCount; ++r) {
+            EXPECT_EQ(p.window.Caption(r), turkish
+                                               ? t.Caption(r, kTurkish)
+                                               : t.templateCaptions[static_cast<std::size_t>(r)])
+                << t.key << " row " << r;
+        }
+        EXPECT_EQ(p.window.FocusedId(), BoxId(t.key == "vacuum" ? 2 : 0)) << t.key;
+    }
+}
+
 TEST(Languages, ChangingLanguageKeepsTheEntryAndBoxes) {
     auto p = LengthPage();
     p.Type("12").Key(vk::kAdd);

@@ -2,6 +2,8 @@
 // The vacuum pump-down page: its start state, the four modes and degenerate inputs.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "page_test_util.h"
 #include "pumpdown.h"
 #include "vacuum_page.h"
@@ -96,6 +98,22 @@ TEST(VacuumPage, ComputedBoxesAreOverwritten) {
     EXPECT_EQ(v.Box(3), "12.0077");
 }
 
+// Each mode computes its own pair of rows: read-only boxes and disabled buttons there,
+// and the focus in the first box that is not computed. A click on either button of a
+// pair selects it. (The start mode, the time, is the start state's.)
+TEST(VacuumPage, EachModeLocksItsOwnPair) {
+    for (const int button : {0, 1, 4, 5, 6, 7}) {
+        VacuumHarness v;
+        v.Click(button);
+        const int pair = button / 2;
+        for (int r = 0; r < 8; ++r) {
+            EXPECT_EQ(v.window.ReadOnly(r), r / 2 == pair) << button << " row " << r;
+            EXPECT_EQ(v.window.Enabled(r), r / 2 != pair) << button << " row " << r;
+        }
+        EXPECT_EQ(v.window.FocusedId(), BoxId(pair == 0 ? 2 : 0)) << button;
+    }
+}
+
 TEST(VacuumPage, SelectingAModeMovesFocusWithoutRefresh) {
     VacuumHarness v;
     v.Click(6);
@@ -123,6 +141,7 @@ TEST(VacuumPage, DegenerateInputsFollowIeeeArithmetic) {
     EXPECT_EQ(FormatNumber(PumpCapacity(1000, 10, kStartPressure)), "0");
     EXPECT_EQ(FormatNumber(PumpDownVolume(10, 500, kStartPressure)), "INF");
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, 0, 500)), "INF");
+    EXPECT_EQ(FormatNumber(PumpDownTime(1000, HUGE_VAL, 500)), "-INF");  // ln 0, not NaN
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, -5, 500)), "NAN");
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, 10, 0)), "INF");
     EXPECT_EQ(FormatNumber(PumpCapacity(1000, 0, 10)), "INF");
