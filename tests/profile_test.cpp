@@ -80,6 +80,13 @@ TEST_F(ProfileTest, FirstWriteCreatesFolderFileAndSection) {
     std::stringstream s;
     s << in.rdbuf();
     EXPECT_EQ(s.str(), "[Settings]\nxpos=0\nypos=-3\ncurtab=12\ncurlang=0\n");
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    for (const char* folder : {"/a", "/a/b"}) {  // private: 0700 less the umask
+        struct stat st {};
+        ASSERT_EQ(::stat((m_dir + folder).c_str(), &st), 0) << folder;
+        EXPECT_EQ(st.st_mode & 07777, 0700u & ~umask) << folder;
+    }
 }
 
 TEST_F(ProfileTest, FailedWriteLeavesTheOldFileAndNoLitter) {
@@ -92,6 +99,27 @@ TEST_F(ProfileTest, FailedWriteLeavesTheOldFileAndNoLitter) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir)) ++entries;
     EXPECT_EQ(entries, 2);  // tevrimo.INI and the folder: no temporary file left behind
     EXPECT_EQ(Read(), "[Settings]\ncurtab=4\n");
+}
+
+// A program started with standard input closed gets descriptor 0 for the first file
+// it opens; the profile works with that as with any other.
+TEST_F(ProfileTest, WorksWithoutStandardInput) {
+    Write("[Settings]\ncurtab=4\n");
+    const int saved = ::dup(STDIN_FILENO);
+    ASSERT_GE(saved, 0);
+    ::close(STDIN_FILENO);
+    int read = -1;
+    SaveResult result;
+    {
+        Profile p(m_path);
+        read = p.GetInt("Settings", "curtab", 0);
+        result = p.WriteInts("Settings", {{"curtab", 9}});
+    }
+    ::dup2(saved, STDIN_FILENO);
+    ::close(saved);
+    EXPECT_EQ(read, 4);
+    EXPECT_TRUE(result) << result.reason;
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=9\n");
 }
 
 TEST_F(ProfileTest, KeepsLineEndsAndByteOrderMark) {
@@ -196,8 +224,18 @@ TEST_F(ProfileTest, RemovesOnlyAbandonedTemporaryFiles) {
         {".tevrimo.INI.tevrimo-save-Ab3xY9", true, false, true},
         {".tevrimo.INI.tevrimo-save-Fresh1", false, false, false},
         {".tevrimo.INI.tevrimo-save-Locked", true, true, false},
+        {".tevrimo.INI.tevrimo-save-09AZaz", true, false, true},
         {".tevrimo.INI.tevrimo-save-Ab3xY", true, false, false},
+        {".tevrimo.INI.tevrimo-save-Ab3xY9z", true, false, false},
         {".tevrimo.INI.tevrimo-save-Ab-xY9", true, false, false},
+        {".tevrimo.INI.tevrimo-save-Ab3x:9", true, false, false},  // ':' follows '9'
+        {".tevrimo.INI.tevrimo-save-Ab3x@9", true, false, false},  // '@' precedes 'A'
+        {".tevrimo.INI.tevrimo-save-Ab3x[9", true, false, false},  // '[' follows 'Z'
+        {".tevrimo.INI.tevrimo-save-Ab3x`9", true, false, false},  // '`' precedes 'a'
+        {".tevrimo.INI.tevrimo-save-Ab3x{9", true, false, false},  // '{' follows 'z'
+        {".tevrimo.INI.tevrimo-sav_-Ab3xY9", true, false, false},
+        {"_tevrimo.INI.tevrimo-save-Ab3xY9", true, false, false},
+        {".tevrimo.INX.tevrimo-save-Ab3xY9", true, false, false},
         {".other.INI.tevrimo-save-Ab3xY9", true, false, false},
         {"tevrimo.INI.Ab3xY9", true, false, false},
     };
