@@ -543,15 +543,18 @@ TEST(ReplayTokens, NamesAndCodes) {
     EXPECT_EQ(ParseReplayToken("num7")->value, 0x67);
     EXPECT_EQ(ParseReplayToken("minus")->value, 0xBD);
     EXPECT_EQ(ParseReplayToken("vk:0x41")->value, 0x41);
+    EXPECT_EQ(ParseReplayToken("f1")->value, 0x70);
     EXPECT_EQ(ParseReplayToken("f12")->value, 0x7B);
+    EXPECT_EQ(ParseReplayToken("f24")->value, 0x87);
+    EXPECT_EQ(ParseReplayToken("vk:255")->value, 0xFF);
     EXPECT_TRUE(ParseReplayToken("shift+tab")->modifiers.shift);
     EXPECT_TRUE(ParseReplayToken("ctrl+c")->modifiers.ctrl);
     EXPECT_EQ(ParseReplayToken("focus:13")->kind, PageAction::Kind::kClickBox);
     EXPECT_EQ(ParseReplayToken("lang:fr")->value, 3);
     EXPECT_EQ(ParseReplayToken("Enter")->value, 0x0D);
     EXPECT_EQ(ParseReplayToken("Q")->value, 0x51);
-    for (const char* bad :
-         {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "ctrl+", "f25", "num10"}) {
+    for (const char* bad : {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "vk:0", "ctrl+",
+                            "f0", "f25", "num10"}) {
         EXPECT_FALSE(ParseReplayToken(bad).has_value()) << bad;
     }
 }
