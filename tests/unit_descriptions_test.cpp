@@ -8,6 +8,7 @@
 #include <string>
 
 #include "categories.h"
+#include "category_builder.h"
 #include "unit_names.h"
 #include "unit_size_text.h"
 
@@ -118,6 +119,41 @@ TEST(UnitDescriptions, SizeTexts) {
     EXPECT_EQ(UnitSizeText(data, 2, 4), "");         // no such language
     EXPECT_EQ(UnitSizeText(data, -1, kEnglish), "");
     EXPECT_EQ(UnitSizeText(data, kRowCount, kEnglish), "");
+}
+
+// How a size is written, on a category of two units made here: up to nine significant
+// digits in full, whole numbers in full up to fifteen digits, anything else rounded to
+// six; the pages' exponent form below 0.0001 and from 10^15 on.
+TEST(UnitDescriptions, HowASizeIsWritten) {
+    const struct {
+        const char* size;
+        const char* text;
+    } cases[] = {
+        {"0.3048", "= 0.3048"},
+        {"123456789", "= 123456789"},
+        {"12345678.9", "= 12345678.9"},
+        {"1234567891", "= 1234567891"},
+        {"123456789.5", "≈ 1.23457E+008"},
+        {"0.0001", "= 0.0001"},
+        {"0.00001234", "= 1.234E-005"},
+        {"1E15", "= 1E+015"},
+        {"1/3", "≈ 0.333333"},
+        {"123456789012345678", "≈ 1.23457E+017"},
+    };
+    for (const auto& c : cases) {
+        const CategoryTable t = NewCategory({.name = AllLanguages("test"),
+                                             .buttonWidth = 60,
+                                             .units = {{.key = "a",
+                                                        .caption = AllLanguages("A"),
+                                                        .fullName = AllLanguages("a"),
+                                                        .size = "1"},
+                                                       {.key = "b",
+                                                        .caption = AllLanguages("B"),
+                                                        .fullName = AllLanguages("b"),
+                                                        .size = "1",
+                                                        .exactSize = c.size}}});
+        EXPECT_EQ(UnitSizeText(t, 1, kEnglish), std::string("1 B ") + c.text + " A") << c.size;
+    }
 }
 
 }  // namespace

@@ -134,6 +134,8 @@ TEST(UnitNames, NearMissesGetSuggestions) {
     EXPECT_EQ(SuggestUnits(length, "Fus", kGerman), std::vector<std::string>{"Fuß"});
     EXPECT_EQ(SuggestUnits(length, "kilometr", kEnglish), std::vector<std::string>{"kilometer"});
     EXPECT_TRUE(SuggestUnits(length, "parsec", kEnglish).empty());
+    EXPECT_TRUE(SuggestUnits(length, "q", kEnglish).empty());  // not every letter of it
+    EXPECT_EQ(SuggestUnits(length, "fx", kEnglish), std::vector<std::string>{"ft"});
     // Two neighbours swapped are one edit, at the start, inside or at the end.
     EXPECT_EQ(SuggestUnits(length, "ofot", kEnglish), std::vector<std::string>{"foot"});
     EXPECT_EQ(SuggestUnits(length, "yrad", kEnglish), std::vector<std::string>{"yard"});
