@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "page_test_util.h"
+#include "tab_order.h"
 
 namespace tevrimo {
 namespace {
@@ -215,6 +216,35 @@ TEST(Navigation, RowsWithoutAUnitWriteNothing) {
     auto length = LengthPage();
     length.Focus(12).Type("3");
     for (int r = 0; r < kRowCount; ++r) EXPECT_EQ(length.Box(r), "") << r;
+}
+
+// Clicks beyond the page's controls change nothing.
+TEST(Navigation, ClicksOutsideTheControlsDoNothing) {
+    auto p = LengthPage();
+    p.Type("7");
+    for (const int row : {-1, kRowCount}) {
+        p.ClickBox(row);
+        p.ClickButton(row);
+        p.ClickFlag(row < 0 ? -1 : kLanguageCount);
+    }
+    EXPECT_EQ(p.window.FocusedId(), BoxId(0));
+    EXPECT_EQ(p.page->Language(), kTurkish);
+    EXPECT_EQ(p.Entry(), "7");
+}
+
+// Tab visits the controls in the order the category gives: the unit buttons first, the
+// vacuum page's boxes first. (Seen from outside the page, before any control has the
+// focus; within the page both orders make the same circle.)
+TEST(Navigation, TabOrderStartsWhereTheCategorySays) {
+    const auto any = [](int) { return true; };
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const CategoryTable& t = Category(c);
+        const bool boxesFirst = t.key == "vacuum";
+        const TabOrder order(t);
+        EXPECT_EQ(order.Next(kNoControl, false, any), boxesFirst ? BoxId(0) : ButtonId(0)) << t.key;
+        EXPECT_EQ(order.Next(kNoControl, true, any), boxesFirst ? ButtonId(13) : BoxId(13))
+            << t.key;
+    }
 }
 
 TEST(Navigation, CopyNeedsCtrlAndThereIsNoPaste) {
