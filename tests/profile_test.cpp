@@ -3,12 +3,16 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -115,11 +119,33 @@ TEST_F(ProfileTest, WorksWithoutStandardInput) {
         read = p.GetInt("Settings", "curtab", 0);
         result = p.WriteInts("Settings", {{"curtab", 9}});
     }
+    const bool leftOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
     ::dup2(saved, STDIN_FILENO);
     ::close(saved);
     EXPECT_EQ(read, 4);
     EXPECT_TRUE(result) << result.reason;
+    EXPECT_FALSE(leftOpen);  // every descriptor it opened is closed again
     EXPECT_EQ(Read(), "[Settings]\ncurtab=9\n");
+}
+
+// Symbolic links on the way are followed as the kernel follows them: forty at most.
+TEST_F(ProfileTest, FollowsFortyLinksAtMost) {
+    Write("[Settings]\n");
+    for (const int links : {40, 41}) {
+        std::string target = "tevrimo.INI";
+        for (int i = 1; i <= links; ++i) {
+            const std::string name = "chain" + std::to_string(links) + "-" + std::to_string(i);
+            ASSERT_EQ(::symlink(target.c_str(), (m_dir + "/" + name).c_str()), 0);
+            target = name;
+        }
+        Profile p(m_dir + "/" + target);
+        const SaveResult result = p.WriteInts("Settings", {{"curtab", links}});
+        EXPECT_EQ(static_cast<bool>(result), links == 40) << result.reason;
+        if (links == 41) {
+            EXPECT_NE(result.reason.find(std::strerror(ELOOP)), std::string::npos);
+        }
+    }
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=40\n");
 }
 
 TEST_F(ProfileTest, KeepsLineEndsAndByteOrderMark) {
@@ -139,6 +165,27 @@ TEST_F(ProfileTest, KeepsLineEndsAndByteOrderMark) {
         ASSERT_TRUE(p.WriteInts("Settings", {{"curtab", 5}, {"curlang", 1}}));
         EXPECT_EQ(Read(), c.after) << c.before;
     }
+}
+
+// A write the file-size limit cuts short: the save fails with the system's reason and
+// leaves the old file as it was, without litter.
+TEST_F(ProfileTest, WriteCutShortFailsWithItsReason) {
+    Write("[Settings]\ncurtab=4\n");
+    struct rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit oneByte = limit;
+    oneByte.rlim_cur = 1;  // the first write takes one byte, the next none
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &oneByte), 0);
+    const SaveResult result = Profile(m_path).WriteInts("Settings", {{"curtab", 9}});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, std::string("writing it failed: ") + std::strerror(EFBIG));
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=4\n");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir)) ++entries;
+    EXPECT_EQ(entries, 1);
 }
 
 // What a refused save leaves: every file as it was, one reason.
@@ -260,6 +307,8 @@ TEST_F(ProfileTest, RemovesOnlyAbandonedTemporaryFiles) {
 }
 
 TEST_F(ProfileTest, DefaultPathFollowsXdgConfigHome) {
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home ? home : "";
     ::setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
     EXPECT_EQ(Profile::DefaultPath("/usr/bin/tevrimo"), "/somewhere/config/tevrimo.INI");
     EXPECT_EQ(Profile::DefaultPath("./build/other.bin"), "/somewhere/config/other.INI");
@@ -267,6 +316,11 @@ TEST_F(ProfileTest, DefaultPathFollowsXdgConfigHome) {
     ::setenv("HOME", "/home/user", 1);
     EXPECT_EQ(Profile::DefaultPath("tevrimo"), "/home/user/.config/tevrimo.INI");
     ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", "", 1);  // no home either: the current folder
+    EXPECT_EQ(Profile::DefaultPath("tevrimo"), "./tevrimo.INI");
+    ::unsetenv("HOME");
+    EXPECT_EQ(Profile::DefaultPath("tevrimo"), "./tevrimo.INI");
+    if (home) ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace
