@@ -282,6 +282,12 @@ TEST(Cli, ScriptableEdges) {
          "4,GByte,\"GB,GiB,gigabyte,gigabytes,gibibyte,gibibytes\"\r\n"
          "5,TByte,\"TB,TiB,terabyte,terabytes,tebibyte,tebibytes\"\r\n",
          0},
+        {"categories --format csv --header", "",
+         "index,key,caption\r\n0,length,Uzunluk\r\n1,area,Alan\r\n2,volume,Hacim\r\n"
+         "3,mass,Ağırlık\r\n4,force,Kuvvet\r\n5,pressure,Basınç\r\n6,temperature,Sıcaklık\r\n"
+         "7,time,Zaman\r\n8,speed,Hız\r\n9,density,Yoğunluk\r\n10,energy,Enerji\r\n"
+         "11,data,Bilgisayar\r\n12,vacuum,Vakum\r\n",
+         0},
         {"units $'\\e]2;X\\a'", "", "tevrimo-cli: unknown category '\\x1B]2;X\\x07'\n", 2},
         {"units length --lang $'en\\n'", "",
          "tevrimo-cli: unknown language 'en\\n' (use tr, en, de or fr)\n", 2},
@@ -444,6 +450,31 @@ TEST(CommandTable, ManualMatchesTheTable) {
 TEST(CommandTable, BashCompletionIsWrittenFromIt) {
     EXPECT_EQ(ReadFile(TEVRIMO_BASH_COMPLETION), cli::BashCompletion(Commands()))
         << "the command table changed: cmake --build build --target completions";
+}
+
+// The help shows each command with its synopsis and help, every category and every
+// replay token, wherever its lines break; "-h" and "--help" after a command show it too.
+TEST(CommandTable, HelpShowsTheTable) {
+    const auto words = [](const std::string& text) {
+        std::istringstream in(text);
+        std::string word, out;
+        while (in >> word) out += word + " ";
+        return out;
+    };
+    const Result r = RunCli("--help");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(RunCli("-h").out, r.out);
+    EXPECT_EQ(RunCli("units length --help").out, r.out);
+    const std::string help = words(r.out);
+    for (const Command& c : Commands()) {
+        const std::string shown =
+            std::string(c.name) + " " + cli::Synopsis(c) + " " + std::string(c.help);
+        EXPECT_NE(help.find(words(shown)), std::string::npos) << c.name;
+    }
+    std::string keys;
+    for (int i = 0; i < kCategoryCount; ++i) keys += std::string(CategoryKey(i)) + " ";
+    EXPECT_NE(help.find("CATEGORY: " + keys + "(or a tab index"), std::string::npos) << help;
+    EXPECT_NE(help.find("TOKEN: " + words(ReplayTokenHelp())), std::string::npos) << help;
 }
 
 TEST(CommandTable, HelpGivesTheStartPressure) {
