@@ -35,7 +35,6 @@ import difflib
 import os
 import random
 import re
-import shutil
 import signal
 import subprocess
 import sys
