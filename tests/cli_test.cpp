@@ -243,6 +243,7 @@ TEST(Cli, ScriptableEdges) {
         int status;
     } cases[] = {
         {"convert length ft 1 --to m", "", "0.3048\n", 0},
+        {"convert length ft 1 --to m --format tsv", "", "0.3048\n", 0},
         {"convert length feet 2 --to millimeter", "", "609.6\n", 0},
         {"convert temperature degC 100 --to °F", "", "212\n", 0},
         {"convert pressure psi 1 --to kPa", "", "6.89474\n", 0},
@@ -585,7 +586,7 @@ TEST(ReplayTokens, NamesAndCodes) {
     EXPECT_EQ(ParseReplayToken("Enter")->value, 0x0D);
     EXPECT_EQ(ParseReplayToken("Q")->value, 0x51);
     for (const char* bad : {"", "12", "focus:", "focus:x", "flag:4", "vk:0x100", "vk:0", "ctrl+",
-                            "f0", "f25", "num10"}) {
+                            "f0", "f25", "num10", ".", "`", "{"}) {
         EXPECT_FALSE(ParseReplayToken(bad).has_value()) << bad;
     }
 }

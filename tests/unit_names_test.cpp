@@ -136,6 +136,9 @@ TEST(UnitNames, NearMissesGetSuggestions) {
     EXPECT_TRUE(SuggestUnits(length, "parsec", kEnglish).empty());
     EXPECT_TRUE(SuggestUnits(length, "q", kEnglish).empty());  // not every letter of it
     EXPECT_EQ(SuggestUnits(length, "fx", kEnglish), std::vector<std::string>{"ft"});
+    // Two edits from five letters on, three from nine on.
+    EXPECT_EQ(SuggestUnits(length, "yxrdz", kEnglish), std::vector<std::string>{"yard"});
+    EXPECT_EQ(SuggestUnits(length, "kxlomxxer", kEnglish), std::vector<std::string>{"kilometer"});
     // Two neighbours swapped are one edit, at the start, inside or at the end.
     EXPECT_EQ(SuggestUnits(length, "ofot", kEnglish), std::vector<std::string>{"foot"});
     EXPECT_EQ(SuggestUnits(length, "yrad", kEnglish), std::vector<std::string>{"yard"});
