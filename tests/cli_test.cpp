@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -123,10 +126,13 @@ TEST(Cli, VacuumConvertsWithinEachPair) {
         EXPECT_EQ(RunCli(args + " " + c.value).out, c.out) << args;
         EXPECT_EQ(RunCli(args, std::string(c.value) + "\n").out, c.out) << args << " (stream)";
     }
-    EXPECT_EQ(RunCli("convert vacuum s 100 --format json").out,
-              "{\"category\":\"vacuum\",\"unit\":\"s\",\"value\":\"100\",\"results\":{\"l/min\":"
-              "\"\",\"m³/h\":\"\",\"s\":\"100\",\"min\":\"1.66667\",\"liter\":\"\",\"m³\":\"\","
-              "\"mbar\":\"\",\"Torr\":\"\"}}\n");
+    // The fields scripts have read from the start stay as they were; what follows them is
+    // checked in ConvertJsonShape.
+    const std::string results =
+        "{\"category\":\"vacuum\",\"unit\":\"s\",\"value\":\"100\",\"results\":{\"l/min\":"
+        "\"\",\"m³/h\":\"\",\"s\":\"100\",\"min\":\"1.66667\",\"liter\":\"\",\"m³\":\"\","
+        "\"mbar\":\"\",\"Torr\":\"\"},";
+    EXPECT_EQ(RunCli("convert vacuum s 100 --format json").out.substr(0, results.size()), results);
     EXPECT_EQ(RunCli("convert vacuum 7", "760\n").out, "\t\t\t\t\t\t1013.25\t760\n");
 }
 
@@ -230,8 +236,8 @@ TEST(Cli, HelpVersionCategoriesUnits) {
     EXPECT_EQ(c.out.substr(0, 17), "0\tlength\tUzunluk\n");
     EXPECT_NE(c.out.find("12\tvacuum\tVakum\n"), std::string::npos);
     EXPECT_EQ(RunCli("units time").out,
-              "0\tsecond\ts,sec,secs,seconds\n1\tday\td,days\n2\thour\th,hr,hrs,hours\n"
-              "3\tminute\tmin,mins,minutes\n4\tyear\tyr,yrs,a,years\n");
+              "0\tsecond\ts,sec,secs,seconds\ts\n1\tday\td,days\td\n2\thour\th,hr,hrs,hours\th\n"
+              "3\tminute\tmin,mins,minutes\tmin\n4\tyear\tyr,yrs,a,years\tyr\n");
 }
 
 // What scripts rely on: names people type, strict numbers, formats, "--", exit codes.
@@ -267,21 +273,25 @@ TEST(Cli, ScriptableEdges) {
          1},
         {"convert volume 2 1 --to 0 --format json", "",
          "{\"category\":\"volume\",\"unit\":\"cm³ (=ml)\",\"value\":\"1\",\"results\":"
-         "{\"m³\":\"1E-006\"}}\n",
+         "{\"m³\":\"1E-006\"},\"source\":{\"row\":2,\"key\":\"ml\",\"caption\":\"cm³ (=ml)\","
+         "\"text\":\"1\",\"value\":1},\"rows\":[{\"row\":0,\"key\":\"m3\",\"caption\":\"m³\","
+         "\"text\":\"1E-006\",\"value\":1e-06}]}\n",
          0},
         {"convert length 0 --to 1 --format json --strict", "\"x\\\n",
          "tevrimo-cli: line 1: invalid number '\"x\\\\'\n{\"category\":\"length\",\"unit\":"
-         "\"meter\",\"value\":\"\\\"x\\\\\",\"error\":\"invalid number\"}\n",
+         "\"meter\",\"value\":\"\\\"x\\\\\",\"error\":\"invalid number\",\"source\":{\"row\":0,"
+         "\"key\":\"m\",\"caption\":\"meter\",\"text\":\"\\\"x\\\\\",\"value\":null}}\n",
          1},
         {"convert temperature 1 --format csv --header", "100\n",
          "kelvin,celcius,fahrenheit,rankine,réaumur\r\n373.15,100,212,671.67,80\r\n", 0},
         {"convert length 0 --to 0 --format csv", "1,5\n", "\"1,5\"\r\n", 0},
         {"units data --format csv --header", "",
-         "row,caption,aliases\r\n0,bit,\"b,bits\"\r\n1,Byte,\"B,byte,bytes,octet,octets\"\r\n"
-         "2,kByte,\"kB,KB,KiB,kilobyte,kilobytes,kibibyte,kibibytes\"\r\n"
-         "3,MByte,\"MB,MiB,megabyte,megabytes,mebibyte,mebibytes\"\r\n"
-         "4,GByte,\"GB,GiB,gigabyte,gigabytes,gibibyte,gibibytes\"\r\n"
-         "5,TByte,\"TB,TiB,terabyte,terabytes,tebibyte,tebibytes\"\r\n",
+         "row,caption,aliases,key\r\n0,bit,\"b,bits\",bit\r\n1,Byte,\"B,byte,bytes,octet,octets\","
+         "B\r\n"
+         "2,kByte,\"kB,KB,KiB,kilobyte,kilobytes,kibibyte,kibibytes\",kB\r\n"
+         "3,MByte,\"MB,MiB,megabyte,megabytes,mebibyte,mebibytes\",MB\r\n"
+         "4,GByte,\"GB,GiB,gigabyte,gigabytes,gibibyte,gibibytes\",GB\r\n"
+         "5,TByte,\"TB,TiB,terabyte,terabytes,tebibyte,tebibytes\",TB\r\n",
          0},
         {"categories --format csv --header", "",
          "index,key,caption\r\n0,length,Uzunluk\r\n1,area,Alan\r\n2,volume,Hacim\r\n"
@@ -514,7 +524,9 @@ TEST(Cli, CategoriesAndUnitsAsJson) {
             if (!table.IsUnitRow(r)) continue;
             ASSERT_LT(n, (*units)["units"].items.size()) << table.key;
             const Json& u = (*units)["units"].items[n++];
+            EXPECT_EQ(u.order, (std::vector<std::string>{"row", "key", "caption", "aliases"}));
             EXPECT_EQ(u["row"].text, std::to_string(r));
+            EXPECT_EQ(u["key"].text, table.rows[static_cast<std::size_t>(r)].key);
             EXPECT_EQ(u["caption"].text, table.Caption(r, language));
             std::vector<std::string> aliases, listed;
             for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
@@ -524,6 +536,103 @@ TEST(Cli, CategoriesAndUnitsAsJson) {
             EXPECT_EQ(listed, aliases) << table.key << " row " << r;
         }
         EXPECT_EQ(n, (*units)["units"].items.size()) << table.key;
+    }
+}
+
+// The JSON of convert, one conversion or a stream, every unit or one, refused lines
+// among them: every line parses and has the documented shape. "results" holds the texts
+// by caption, as it always has; "source" and "rows" name each unit by its key, with the
+// text shown and the number it stands for (null where there is none).
+TEST(Cli, ConvertJsonShape) {
+    using testing::Json;
+    const struct {
+        const char* args;
+        const char* input;
+        const char* category;
+        const char* source;  // the key of the source unit
+        const char* target;  // the key of the --to unit, or "" for every unit
+        int language;
+        const char* lines;  // per output line: 'r' results, 'e' refused
+    } cases[] = {
+        {"convert length ft 1", "", "length", "ft", "", kEnglish, "r"},
+        {"convert length ft -2.5e-7 --to yd", "", "length", "ft", "yd", kEnglish, "r"},
+        {"convert UZUNLUK inç 1 --lang tr --to ft", "", "length", "in", "ft", kTurkish, "r"},
+        {"convert vacuum s 100", "", "vacuum", "s", "", kEnglish, "r"},
+        {"convert energy kWh 1e300 --lang fr", "", "energy", "kWh", "", kFrench, "r"},
+        {"convert pressure inHg --lang de", "1\nabc\n\n1e400\nnan\n", "pressure", "inHg", "",
+         kGerman, "rrrrr"},
+        {"convert pressure bar --to psi --strict", "1\nabc\n12abc\n-0\n", "pressure", "bar", "psi",
+         kEnglish, "reer"},
+        {"convert temperature 4 --to degC", "0\n-500\n", "temperature", "degRe", "degC", kEnglish,
+         "rr"},
+        {"convert data B 8 --to 0", "", "data", "B", "bit", kEnglish, "r"},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunCli(std::string(c.args) + " --format json", c.input);
+        const CategoryTable* table = FindCategory(c.category);
+        ASSERT_NE(table, nullptr);
+        const int source = FindUnit(*table, c.source, kEnglish);
+        const int target = *c.target ? FindUnit(*table, c.target, kEnglish) : -1;
+        ASSERT_TRUE(source >= 0 && (target >= 0 || !*c.target)) << c.args;
+        std::istringstream out(r.out);
+        std::string line;
+        std::size_t n = 0;
+        while (std::getline(out, line)) {
+            if (line.rfind("tevrimo-cli: ", 0) == 0) continue;  // a refusal, on stderr
+            ASSERT_LT(n, std::strlen(c.lines)) << c.args << ": " << line;
+            const bool refused = c.lines[n++] == 'e';
+            const auto json = testing::ParseJson(line);
+            ASSERT_TRUE(json) << c.args << ": " << line;
+            const std::vector<std::string> order =
+                refused ? std::vector<std::string>{"category", "unit", "value", "error", "source"}
+                        : std::vector<std::string>{"category", "unit",   "value",
+                                                   "results",  "source", "rows"};
+            ASSERT_EQ(json->order, order) << c.args << ": " << line;
+            EXPECT_EQ((*json)["category"].text, table->key);
+            EXPECT_EQ((*json)["unit"].text, table->Caption(source, c.language));
+            // One unit: its row number, key, caption, text and number.
+            const auto checkRow = [&](const Json& row, int expectedRow, bool read) {
+                ASSERT_EQ(row.order,
+                          (std::vector<std::string>{"row", "key", "caption", "text", "value"}))
+                    << line;
+                EXPECT_EQ(row["row"].kind, Json::Kind::kNumber) << line;
+                for (const char* name : {"key", "caption", "text"}) {
+                    EXPECT_EQ(row[name].kind, Json::Kind::kString) << name << " in " << line;
+                }
+                EXPECT_EQ(row["row"].text, std::to_string(expectedRow)) << line;
+                EXPECT_EQ(row["key"].text, table->rows[std::size_t(expectedRow)].key) << line;
+                EXPECT_EQ(row["caption"].text, table->Caption(expectedRow, c.language)) << line;
+                const std::string& text = row["text"].text;
+                const double shown = ParseNumber(text);
+                if (!read || text.empty() || !std::isfinite(shown)) {
+                    EXPECT_EQ(row["value"].kind, Json::Kind::kNull) << line;
+                } else {
+                    ASSERT_EQ(row["value"].kind, Json::Kind::kNumber) << line;
+                    EXPECT_EQ(std::strtod(row["value"].text.c_str(), nullptr), shown) << line;
+                }
+            };
+            checkRow((*json)["source"], source, !refused);
+            EXPECT_EQ((*json)["source"]["text"].text, (*json)["value"].text) << line;
+            if (refused) {
+                EXPECT_EQ((*json)["error"].kind, Json::Kind::kString) << line;
+                continue;
+            }
+            const Json& results = (*json)["results"];
+            const Json& rows = (*json)["rows"];
+            std::vector<int> shown;
+            for (int row = 0; row < kRowCount; ++row) {
+                if (target >= 0 ? row == target : table->IsUnitRow(row)) shown.push_back(row);
+            }
+            ASSERT_EQ(rows.items.size(), shown.size()) << line;
+            ASSERT_EQ(results.order.size(), shown.size()) << line;
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                checkRow(rows.items[i], shown[i], true);
+                // The same texts as "results", under the same captions.
+                EXPECT_EQ(results.order[i], rows.items[i]["caption"].text) << line;
+                EXPECT_EQ(results[results.order[i]].text, rows.items[i]["text"].text) << line;
+            }
+        }
+        EXPECT_EQ(n, std::strlen(c.lines)) << c.args;
     }
 }
 

@@ -115,6 +115,8 @@ class Converter {
         WriteJsonHead(entry);
         m_out.Write(",\"error\":");
         WriteJsonString(m_out, error);
+        m_out.Write(",\"source\":");
+        WriteJsonRow(m_source, entry, false);
         m_out.Write("}\n");
     }
 
@@ -162,6 +164,9 @@ class Converter {
         WriteJsonString(m_out, entry);
     }
 
+    // The object of one conversion: what scripts have always read ("results", by
+    // caption), then the same for machines: the source and every row shown, each with its
+    // key, caption, text and number.
     void WriteJson(std::string_view entry, const Texts& texts) {
         WriteJsonHead(entry);
         m_out.Write(",\"results\":{");
@@ -174,7 +179,38 @@ class Converter {
             m_out.Put(':');
             WriteJsonString(m_out, texts[static_cast<std::size_t>(r)]);
         }
-        m_out.Write("}}\n");
+        m_out.Write("},\"source\":");
+        WriteJsonRow(m_source, entry, true);
+        m_out.Write(",\"rows\":[");
+        first = true;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!Shown(r)) continue;
+            if (!first) m_out.Put(',');
+            first = false;
+            WriteJsonRow(r, texts[static_cast<std::size_t>(r)], true);
+        }
+        m_out.Write("]}\n");
+    }
+
+    // {"row":R,"key":K,"caption":C,"text":T,"value":V}: V is the number the text stands for
+    // as the page reads it, null for an empty text (a row left alone), INF and NaN, or
+    // when `read` is false.
+    void WriteJsonRow(int r, std::string_view text, bool read) {
+        m_out.Write("{\"row\":");
+        m_out.Write(std::to_string(r));
+        m_out.Write(",\"key\":");
+        WriteJsonString(m_out, m_table.rows[static_cast<std::size_t>(r)].key);
+        m_out.Write(",\"caption\":");
+        WriteJsonString(m_out, m_table.Caption(r, m_language));
+        m_out.Write(",\"text\":");
+        WriteJsonString(m_out, text);
+        m_out.Write(",\"value\":");
+        if (read && !text.empty()) {
+            WriteJsonNumber(m_out, ParseNumber(text));
+        } else {
+            m_out.Write("null");
+        }
+        m_out.Put('}');
     }
 
     const CategoryTable& m_table;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "records.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -88,6 +90,16 @@ void WriteJsonString(Output& out, std::string_view text) {
         text.remove_prefix(n);
     }
     out.Put('"');
+}
+
+void WriteJsonNumber(Output& out, double value) {
+    if (!std::isfinite(value)) {
+        out.Write("null");
+        return;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.Write({buffer, static_cast<std::size_t>(end - buffer)});
 }
 
 }  // namespace tevrimo::cli

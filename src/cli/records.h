@@ -46,4 +46,8 @@ void WriteTsvField(Output& out, std::string_view text);
 // not UTF-8 replaced by U+FFFD, so that every line parses.
 void WriteJsonString(Output& out, std::string_view text);
 
+// A JSON number: the shortest text that reads back as `value`; null for an infinity or
+// a NaN, which JSON cannot write.
+void WriteJsonNumber(Output& out, double value);
+
 }  // namespace tevrimo::cli

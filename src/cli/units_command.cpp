@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// tevrimo-cli units: the unit rows of a category, their captions and other names.
+// tevrimo-cli units: the unit rows of a category, their captions, other names and keys.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +39,8 @@ int RunUnits(const Arguments& arguments) {
             out.Write(first ? "{\"row\":" : ",{\"row\":");
             first = false;
             out.Write(std::to_string(r));
+            out.Write(",\"key\":");
+            WriteJsonString(out, table.rows[static_cast<std::size_t>(r)].key);
             out.Write(",\"caption\":");
             WriteJsonString(out, table.Caption(r, language));
             out.Write(",\"aliases\":[");
@@ -54,7 +56,8 @@ int RunUnits(const Arguments& arguments) {
     } else {
         RecordWriter record(out, format);
         if (options.header) {
-            for (std::string_view h : {"row", "caption", "aliases"}) record.Field(h);
+            // The key came last, so that the columns before it stay where they were.
+            for (std::string_view h : {"row", "caption", "aliases", "key"}) record.Field(h);
             record.End();
         }
         for (int r = 0; r < kRowCount; ++r) {
@@ -67,6 +70,7 @@ int RunUnits(const Arguments& arguments) {
             record.Field(std::to_string(r));
             record.Field(table.Caption(r, language));
             record.Field(aliases);
+            record.Field(table.rows[static_cast<std::size_t>(r)].key);
             record.End();
         }
     }
