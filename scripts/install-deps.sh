@@ -10,7 +10,9 @@ set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       xvfb xauth fonts-dejavu-core locales time acl attr
-      libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin desktop-file-utils)
+      libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin desktop-file-utils
+      # what the tests check with: completions in each shell
+      zsh fish)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;

@@ -457,10 +457,18 @@ TEST(CommandTable, ManualMatchesTheTable) {
     }
 }
 
-// The bash completion is the script written from the table.
-TEST(CommandTable, BashCompletionIsWrittenFromIt) {
-    EXPECT_EQ(ReadFile(TEVRIMO_BASH_COMPLETION), cli::BashCompletion(Commands()))
-        << "the command table changed: cmake --build build --target completions";
+// Each shell's completion is the script written from the table.
+TEST(CommandTable, CompletionsAreWrittenFromIt) {
+    const struct {
+        const char* shell;
+        std::string (*write)(std::span<const Command>);
+    } shells[] = {
+        {"bash", cli::BashCompletion}, {"zsh", cli::ZshCompletion}, {"fish", cli::FishCompletion}};
+    for (const auto& s : shells) {
+        const std::string file = std::string(TEVRIMO_COMPLETIONS) + "/tevrimo-cli." + s.shell;
+        EXPECT_EQ(ReadFile(file.c_str()), s.write(Commands()))
+            << file << ": the command table changed: cmake --build build --target completions";
+    }
 }
 
 // The help shows each command with its synopsis and help, every category and every

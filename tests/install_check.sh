@@ -13,6 +13,8 @@ id=example.tevrimo.converter
 need bin/tevrimo-cli
 need share/man/man1/tevrimo-cli.1.gz
 need share/bash-completion/completions/tevrimo-cli
+need share/zsh/vendor-completions/_tevrimo-cli
+need share/fish/vendor_completions.d/tevrimo-cli.fish
 need share/doc/tevrimo/copyright
 need share/doc/tevrimo/changelog.gz
 grep -q '^License: Expat$' "$prefix/share/doc/tevrimo/copyright" || { echo "no licence in copyright"; fail=1; }

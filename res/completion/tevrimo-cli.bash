@@ -11,8 +11,8 @@ _tevrimo_cli_candidates() {  # words, one per line -> COMPREPLY, quoted for the 
     done
 }
 
-_tevrimo_cli_units() {  # program, category -> every caption and other name, one per line
-    "$1" units "$2" 2>/dev/null | cut -f2,3 | tr '\t,' '\n\n'
+_tevrimo_cli_units() {  # program, category -> every caption, other name and key, one per line
+    "$1" units "$2" 2>/dev/null | cut -f2-4 | tr '\t,' '\n\n'
 }
 
 _tevrimo_cli() {

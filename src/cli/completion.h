@@ -11,9 +11,11 @@
 
 namespace tevrimo::cli {
 
-// The bash completion script for `commands`. Throws std::logic_error for a table the
-// script cannot serve: a unit to complete where the category is not the first word, or
-// one option name with two meanings.
+// The completion scripts for bash, zsh and fish for `commands`. Each throws
+// std::logic_error for a table the scripts cannot serve: a unit to complete where the
+// category is not the first word, or one option name with two meanings.
 [[nodiscard]] std::string BashCompletion(std::span<const Command> commands);
+[[nodiscard]] std::string ZshCompletion(std::span<const Command> commands);
+[[nodiscard]] std::string FishCompletion(std::span<const Command> commands);
 
 }  // namespace tevrimo::cli

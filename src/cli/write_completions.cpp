@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writes the shell completion scripts of tevrimo-cli from its command table:
-// `tevrimo-cli-completions bash FILE`.
+// `tevrimo-cli-completions bash|zsh|fish FILE`.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,12 +13,17 @@
 
 int main(int argc, char** argv) {
     using namespace tevrimo::cli;
-    if (argc != 3 || std::string_view(argv[1]) != "bash") {
-        std::fprintf(stderr, "usage: tevrimo-cli-completions bash FILE\n");
+    const std::string_view shell = argc == 3 ? argv[1] : "";
+    const auto writer = shell == "bash"   ? BashCompletion
+                        : shell == "zsh"  ? ZshCompletion
+                        : shell == "fish" ? FishCompletion
+                                          : nullptr;
+    if (!writer) {
+        std::fprintf(stderr, "usage: tevrimo-cli-completions bash|zsh|fish FILE\n");
         return 2;
     }
     try {
-        const std::string script = BashCompletion(Commands());
+        const std::string script = writer(Commands());
         std::ofstream file(argv[2], std::ios::binary | std::ios::trunc);
         file << script;
         file.close();
