@@ -11,8 +11,8 @@ set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       xvfb xauth fonts-dejavu-core locales time acl attr
       libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin desktop-file-utils
-      # what the tests check with: completions in each shell
-      zsh fish)
+      # what the tests check with: manual pages, completions in each shell
+      mandoc man-db zsh fish)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
