@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --bench
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTEVRIMO_BENCH=ON -DTEVRIMO_TESTS=OFF >/dev/null
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTEVRIMO_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-release -j"$(nproc)" >/dev/null
 B=build-release
 work=$(mktemp -d)
