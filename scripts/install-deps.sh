@@ -10,9 +10,10 @@ set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       xvfb xauth fonts-dejavu-core locales time acl attr
-      libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin desktop-file-utils
-      # what the tests check with: manual pages, completions in each shell
-      mandoc man-db zsh fish)
+      libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin
+      # what the tests check with: manual pages, completions in each shell, the desktop
+      # entry and AppStream data, the Debian package
+      mandoc man-db zsh fish desktop-file-utils appstream dpkg-dev)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
