@@ -21,9 +21,16 @@ done
 
 echo "== the Debian package"
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
-  (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
+  # Under a umask that would leave files group-writable: the package must not show it.
+  (umask 002 && cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
     { echo "FAILED: cpack"; tail -20 "$work/cpack.log"; exit 1; }
   deb=$(ls "$work"/package/*.deb)
+  # (CMake before 3.19 cannot set them: see CPACK_POST_BUILD_SCRIPTS.)
+  cmake_version=$(cpack --version | head -1 | awk '{print $3}')
+  if [ "$(printf '3.19\n%s\n' "$cmake_version" | sort -V | head -1)" = 3.19 ] &&
+     [ "$(ar tv "$deb" | cut -c1-9 | sort -u)" != "rw-r--r--" ]; then
+    echo "FAILED: the package's members are not all 0644:"; ar tv "$deb"; fail=1
+  fi
   files=$(dpkg-deb -c "$deb")
   for f in copyright changelog.gz; do
     grep -q " ./usr/share/doc/tevrimo/$f\$" <<<"$files" || { echo "FAILED: no $f in the package"; fail=1; }
