@@ -16,7 +16,8 @@ TabOrder::TabOrder(const CategoryTable& table) {
     }
 }
 
-int TabOrder::Next(int focused, bool backwards, const std::function<bool(int id)>& canFocus) const {
+int TabOrder::Next(int focused, bool backwards, const void* context,
+                   bool (*canFocus)(const void* context, int id)) const {
     const int count = static_cast<int>(m_stops.size());
     const auto here = std::find(m_stops.begin(), m_stops.end(), focused);
     int index =
@@ -24,7 +25,7 @@ int TabOrder::Next(int focused, bool backwards, const std::function<bool(int id)
     for (int step = 0; step < count; ++step) {
         index = (index + (backwards ? count - 1 : 1)) % count;
         const int id = m_stops[static_cast<std::size_t>(index)];
-        if (canFocus(id)) return id;
+        if (canFocus(context, id)) return id;
     }
     return kNoControl;
 }

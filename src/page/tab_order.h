@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "categories.h"
 
@@ -16,10 +15,19 @@ class TabOrder {
     explicit TabOrder(const CategoryTable& table);
 
     // The control Tab (Shift+Tab when `backwards`) moves the focus to from `focused`;
-    // stops `canFocus` refuses are skipped. kNoControl when no stop can take it.
-    int Next(int focused, bool backwards, const std::function<bool(int id)>& canFocus) const;
+    // stops `canFocus(id)` refuses are skipped. kNoControl when no stop can take it.
+    template <class CanFocus>
+    int Next(int focused, bool backwards, const CanFocus& canFocus) const {
+        return Next(focused, backwards, &canFocus, [](const void* f, int id) -> bool {
+            return (*static_cast<const CanFocus*>(f))(id);
+        });
+    }
 
   private:
+    // The same, asking `canFocus(context, id)`.
+    int Next(int focused, bool backwards, const void* context,
+             bool (*canFocus)(const void* context, int id)) const;
+
     std::array<int, 2 * kRowCount> m_stops{};
 };
 

@@ -53,6 +53,7 @@ void FillProportional(CategoryTable& table, std::initializer_list<UnitDef> units
     if (sizes.size() != static_cast<std::size_t>(table.rowCount)) {
         throw std::logic_error("every converted row needs a size");
     }
+    if (!rules.digits) throw std::logic_error("a proportional category needs its digits");
     const auto contains = [](const std::vector<RowPair>& list, int i, int j) {
         for (const RowPair& p : list) {
             if (p.source == i && p.target == j) return true;

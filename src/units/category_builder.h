@@ -3,7 +3,6 @@
 // definitions, the new table made from them, and the rules of proportional pairs.
 #pragma once
 
-#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -80,9 +79,33 @@ struct HeldConstant {
     std::string_view value;  // the divisor as the category holds it
 };
 
+// The significant digits of the constant of a pair (source, target): the same for every
+// pair (Digits(n)), or what a function of the pair says (a lambda without captures).
+class DigitRule {
+  public:
+    DigitRule() = default;
+    template <class PerPair>
+    DigitRule(PerPair perPair) : m_perPair(perPair) {}  // implicit, as a lambda is given
+    static DigitRule Same(int digits) {
+        DigitRule rule;
+        rule.m_same = digits;
+        return rule;
+    }
+
+    // Whether a rule was given at all.
+    explicit operator bool() const { return m_perPair || m_same > 0; }
+    int operator()(int source, int target) const {
+        return m_perPair ? m_perPair(source, target) : m_same;
+    }
+
+  private:
+    int (*m_perPair)(int source, int target) = nullptr;
+    int m_same = 0;
+};
+
 struct ProportionalRules {
     // Significant digits of the constant for a pair (source, target).
-    std::function<int(int source, int target)> digits = {};
+    DigitRule digits = {};
     // Pairs held as a multiplier size(source) / size(target) instead of a divisor.
     std::vector<RowPair> multipliers = {};
     // Divisors that differ from the rounding rule.
@@ -96,8 +119,8 @@ struct ProportionalRules {
 void FillProportional(CategoryTable& table, std::initializer_list<UnitDef> units,
                       const ProportionalRules& rules);
 
-inline std::function<int(int, int)> Digits(int n) {
-    return [n](int, int) { return n; };
+inline DigitRule Digits(int n) {
+    return DigitRule::Same(n);
 }
 
 // The pair rule from `source` to `target`, for tables that set rules one by one.
