@@ -16,6 +16,7 @@ prefix=$(readlink -f "$1")
 tests=$(cd "$(dirname "$0")/.." && pwd)
 cli=$prefix/bin/tevrimo-cli
 gui=$prefix/bin/tevrimo
+search=$(ls "$prefix"/libexec/tevrimo-search "$prefix"/lib/*/tevrimo-search 2>/dev/null | head -1)
 id=example.tevrimo.converter
 share=$prefix/share
 passed=0 failed=0 skipped=0
@@ -47,6 +48,11 @@ layout() {
     files+=(share/man/man1/tevrimo.1.gz "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
             "share/icons/hicolor/scalable/apps/$id.svg")
     for s in 16 32 48 64 128 256; do files+=("share/icons/hicolor/${s}x${s}/apps/$id.png"); done
+  fi
+  if [ -n "$search" ]; then
+    files+=(share/man/man8/tevrimo-search.8.gz "share/dbus-1/services/$id.SearchProvider.service"
+            "share/gnome-shell/search-providers/$id.search-provider.ini"
+            "share/krunner/dbusplugins/$id.desktop")
   fi
   for f in "${files[@]}"; do
     [ -e "$prefix/$f" ] || { echo "missing: $f"; fail=1; }
@@ -116,6 +122,7 @@ completion() {  # shell, installed script
 manuals() {
   local pages=("$share/man/man1/tevrimo-cli.1.gz")
   [ -x "$gui" ] && pages+=("$share/man/man1/tevrimo.1.gz")
+  [ -n "$search" ] && pages+=("$share/man/man8/tevrimo-search.8.gz")
   "$tests/man_check.sh" "${pages[@]}"
 }
 
