@@ -9,6 +9,10 @@
 set -u
 source_dir=$1
 cmake=${2:-cmake}
+# What is checked is what our CMake files add: flags a package build exports (CFLAGS,
+# CXXFLAGS, LDFLAGS, ...) would be the caller's and are left out, as is its make's
+# job server.
+unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS MAKEFLAGS MFLAGS
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 pass=0 fail=0
