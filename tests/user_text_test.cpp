@@ -31,6 +31,8 @@ TEST(UserText, QuotedEscapesWhatWouldChangeTheMessage) {
         {"\xFF\xC3(\xE0\x80\x80\xED\xA0\x80", "'\\xFF\\xC3(\\xE0\\x80\\x80\\xED\\xA0\\x80'"},
         {"\xF4\x90\x80\x80", "'\\xF4\\x90\\x80\\x80'"},  // beyond U+10FFFF
         {"\xF0\x9F\x98\x80", "'\xF0\x9F\x98\x80'"},      // four bytes, well-formed
+        {"\xC2\xA0\xDF\xBF\xE0\xA0\x80",
+         "'\xC2\xA0\xDF\xBF\xE0\xA0\x80'"},  // edges of two and three bytes
     };
     for (const auto& c : cases) EXPECT_EQ(Quoted(c.text), c.quoted) << c.quoted;
 }
@@ -64,6 +66,7 @@ TEST(UserText, AsciiCaseOnly) {
     EXPECT_TRUE(SameIgnoringAsciiCase("Settings", "sETTINGS"));
     EXPECT_FALSE(SameIgnoringAsciiCase("\xC4\xB0", "i"));  // Turkish capital I is not ASCII
     EXPECT_FALSE(SameIgnoringAsciiCase("key", "keys"));
+    EXPECT_FALSE(SameIgnoringAsciiCase("Section", "SECTIOM"));  // the last letter counts too
     EXPECT_EQ(AsciiLower(U'Q'), U'q');
     EXPECT_EQ(AsciiLower(char32_t{0xC4}), char32_t{0xC4});
 }
