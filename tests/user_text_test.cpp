@@ -31,8 +31,8 @@ TEST(UserText, QuotedEscapesWhatWouldChangeTheMessage) {
         {"\xFF\xC3(\xE0\x80\x80\xED\xA0\x80", "'\\xFF\\xC3(\\xE0\\x80\\x80\\xED\\xA0\\x80'"},
         {"\xF4\x90\x80\x80", "'\\xF4\\x90\\x80\\x80'"},  // beyond U+10FFFF
         {"\xF0\x9F\x98\x80", "'\xF0\x9F\x98\x80'"},      // four bytes, well-formed
-        {"\xC2\xA0\xDF\xBF\xE0\xA0\x80",
-         "'\xC2\xA0\xDF\xBF\xE0\xA0\x80'"},  // edges of two and three bytes
+        {"\xC2\xA0\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF",
+         "'\xC2\xA0\xDF\xBF\xE0\xA0\x80\xF4\x8F\xBF\xBF'"},  // edges of two to four bytes
     };
     for (const auto& c : cases) EXPECT_EQ(Quoted(c.text), c.quoted) << c.quoted;
 }
