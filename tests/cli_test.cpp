@@ -306,7 +306,7 @@ TEST(Cli, ScriptableEdges) {
          "tevrimo-cli: unknown format 'xml' (use tsv, csv or json)\n", 2},
         // A TSV field never holds a tab, CR or LF, whichever way the entry gets there.
         {"convert time 0", "60\t1\n", "60\\t1\t0.000694444\t0.0166667\t1\t1.90129E-006\n", 0},
-        {"convert length 0 --to 0", "1\t2\n3\\4\r\r\n", "1\\t2\n3\\\\4\\r\n", 0},
+        {"convert length 0 --to 0", "1\t2\n3\\4\r\r\n\\5\n", "1\\t2\n3\\\\4\\r\n\\\\5\n", 0},
         {"convert time 0 $'60\\n\\\\' --header --to 0", "", "second\n60\\n\\\\\n", 0},
         {"convert length 0 --to 0 --format csv", "1\t2\n", "1\t2\r\n", 0},
     };

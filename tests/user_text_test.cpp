@@ -50,6 +50,7 @@ TEST(UserText, LooseDecodingNeverFails) {
         {"\x80\xFF\xF8x", {0x80, 0xFF, 0xF8, 'x'}},
         {"x\xE2\x82", {'x', 0xE2, 0x82}},  // cut off by the end
         {"\xF0\x9F\x98", {0xF0, 0x9F, 0x98}},
+        {"\xF4\x8F\xBF\xBF", {0x10FFFF}},
         {"\xC3"
          "A",
          {0xC1}},  // not checked: the A is taken as a continuation

@@ -182,11 +182,14 @@ if command -v setfacl >/dev/null && command -v setfattr >/dev/null; then
       setfattr -n user.note -v kept tevrimo.INI && getfacl -cp tevrimo.INI > ../acl.before && mode tevrimo.INI > ../mode.before' \
     'grep -q "^xpos=0$" tevrimo.INI && getfacl -cp tevrimo.INI | cmp -s - ../acl.before && grep -q "^group::r--$" ../acl.before &&
       [ "$(mode tevrimo.INI)" = "$(cat ../mode.before)" ] && [ "$(getfattr --only-values -n user.note tevrimo.INI)" = kept ]'
+  # A default ACL of the folder is not handed on to a profile that had no ACL.
+  check folder-default-acl 'printf "$partial" > tevrimo.INI; chmod 640 tevrimo.INI; setfacl -d -m u:nobody:rw .' \
+    'grep -q "^xpos=0$" tevrimo.INI && ! getfacl -cp tevrimo.INI | grep -q nobody && [ "$(mode tevrimo.INI)" = 640 ]'
   check acl-read-only 'printf "$partial" > tevrimo.INI; chmod 666 tevrimo.INI; setfacl -m "u:$u:r" tevrimo.INI' \
     'said "it is read-only"' '' 'user other'
 else
-  echo "SKIP: acl-xattr, acl-read-only (setfacl and setfattr are missing: install acl and attr)"
-  skip=$((skip + 2))
+  echo "SKIP: acl-xattr, folder-default-acl, acl-read-only (setfacl and setfattr are missing: install acl and attr)"
+  skip=$((skip + 3))
 fi
 # Line ends: every line still ends in CR-LF, the entries added too.
 check crlf-kept 'printf "[Other]\r\nkeep=1\r\n[Settings]\r\ncurtab=3\r\n" > tevrimo.INI' \
