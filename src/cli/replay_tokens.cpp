@@ -30,12 +30,12 @@ constexpr NamedKey kNamedKeys[] = {
     {"ctrl", vk::kControl},
 };
 
+// The key a lower-case name stands for.
 std::optional<int> KeyCode(std::string_view name) {
     if (name.size() == 1) {
         const char c = name[0];
         if (c >= '0' && c <= '9') return vk::k0 + (c - '0');
         if (c >= 'a' && c <= 'z') return vk::kA + (c - 'a');
-        if (c >= 'A' && c <= 'Z') return vk::kA + (c - 'A');
     }
     if (name.size() == 4 && name.substr(0, 3) == "num" && name[3] >= '0' && name[3] <= '9') {
         return vk::kNumpad0 + (name[3] - '0');
