@@ -199,6 +199,27 @@ TEST(ParseWholeNumber, OnlyANumberBetweenBlanks) {
     }
 }
 
+// A decimal comma only where the session writes one, and only as the one decimal mark.
+TEST(ParseWholeNumber, DecimalCommaWhereAsked) {
+    const struct {
+        const char* text;
+        bool point, comma;  // read under kPoint, under kPointOrComma
+        double value;
+    } cases[] = {
+        {"12,5", false, true, 12.5},  {" -0,25 ", false, true, -0.25}, {"1.5", true, true, 1.5},
+        {"1,5e3", false, true, 1500}, {"12,", false, false, 0},        {"1,2,3", false, false, 0},
+        {"1.234,5", false, false, 0}, {",", false, false, 0},          {"1, 5", false, false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = -1;
+        EXPECT_EQ(ParseWholeNumber(c.text, value, DecimalMark::kPoint), c.point) << c.text;
+        EXPECT_EQ(ParseWholeNumber(c.text, value, DecimalMark::kPointOrComma), c.comma) << c.text;
+        if (c.comma) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}
+
 TEST(ParseNumber, NanKeepsItsSign) {
     EXPECT_TRUE(std::isnan(ParseNumber("NAN")));
     EXPECT_FALSE(std::signbit(ParseNumber("NAN")));

@@ -127,6 +127,19 @@ bool ParseWholeNumber(std::string_view text, double& value) {
     return true;
 }
 
+bool ParseWholeNumber(std::string_view text, double& value, DecimalMark mark) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return ParseWholeNumber(text, value);
+    if (mark != DecimalMark::kPointOrComma || text.find(',', comma + 1) != std::string_view::npos ||
+        text.find('.') != std::string_view::npos || comma + 1 == text.size() ||
+        !IsDigit(text[comma + 1])) {
+        return false;
+    }
+    std::string point(text);
+    point[comma] = '.';
+    return ParseWholeNumber(point, value);
+}
+
 namespace {
 
 // True when |value| equals (d * 10 + 5) * 10^(exponent - 6) exactly, that is when the

@@ -21,6 +21,16 @@ double ParseNumber(std::string_view text);
 // with the value in `value`; an empty text, "-" or "1.5 kg" are not numbers.
 [[nodiscard]] bool ParseWholeNumber(std::string_view text, double& value);
 
+// What a person may write between the whole and the fractional digits. "." is always
+// read; a session whose language writes a decimal comma (Turkish, German, French) also
+// reads "1,5" as 1.5.
+enum class DecimalMark { kPoint, kPointOrComma };
+
+// ParseWholeNumber with `mark`: under kPointOrComma one "," followed by a digit stands
+// for the decimal point when the text has no "." ("12,5" is 12.5; "1,234,5", "1.234,5"
+// and "12," are not numbers).
+[[nodiscard]] bool ParseWholeNumber(std::string_view text, double& value, DecimalMark mark);
+
 // Room for the longest formatted value ("-1.23457E-308" and the like).
 inline constexpr std::size_t kFormatBufferSize = 24;
 
