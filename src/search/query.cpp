@@ -2,7 +2,6 @@
 #include "query.h"
 
 #include <array>
-#include <cstdlib>
 #include <string>
 #include <unordered_set>
 
@@ -145,30 +144,6 @@ std::string_view KeyOf(int tab, int row) {
 }
 
 }  // namespace
-
-int LanguageOfLocale(std::string_view locale) {
-    const std::size_t end = locale.find_first_of("_.@-");
-    const std::string_view code = locale.substr(0, end);
-    if (code.size() != 2) return kEnglish;
-    const char a = Lower(code[0]), b = Lower(code[1]);
-    if (a == 't' && b == 'r') return kTurkish;
-    if (a == 'd' && b == 'e') return kGerman;
-    if (a == 'f' && b == 'r') return kFrench;
-    return kEnglish;
-}
-
-int LanguageFromEnvironment() {
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (!value || !*value) continue;
-        std::string_view list = value;
-        // LANGUAGE is a list of names, ":" between them: the first one counts.
-        while (!list.empty() && list.front() == ':') list.remove_prefix(1);
-        if (list.empty()) continue;
-        return LanguageOfLocale(list.substr(0, list.find(':')));
-    }
-    return kEnglish;
-}
 
 std::optional<Query> ParseQuery(std::string_view text, int language) {
     if (text.size() > kMaxQueryLength) return std::nullopt;

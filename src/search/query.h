@@ -9,15 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "languages.h"
+
 namespace tevrimo::search {
-
-// The language of a locale name ("de_DE.UTF-8", "fr", "tr_TR@euro"): Turkish, German or
-// French by its language code, English for anything else.
-int LanguageOfLocale(std::string_view locale);
-
-// The user's language: the locale name of the first of LANGUAGE (its first entry),
-// LC_ALL, LC_MESSAGES and LANG that is set and not empty, as LanguageOfLocale reads it.
-int LanguageFromEnvironment();
 
 // One reading of a query in one category: the tab, the row typed into, and the row
 // asked for (-1 when the query names none).

@@ -353,7 +353,7 @@ int main(int argc, char** argv) {
         return help ? 0 : 2;
     }
     Service service;
-    service.language = LanguageFromEnvironment();
+    service.language = tevrimo::LanguageFromEnvironment();
     int r = sd_bus_open_user(&service.bus);
     if (r < 0) return Fail("cannot reach the session bus", r);
     const int status = Serve(service);
