@@ -235,9 +235,12 @@ TEST(Cli, HelpVersionCategoriesUnits) {
     const Result c = RunCli("categories");
     EXPECT_EQ(c.out.substr(0, 17), "0\tlength\tUzunluk\n");
     EXPECT_NE(c.out.find("12\tvacuum\tVakum\n"), std::string::npos);
-    EXPECT_EQ(RunCli("units time").out,
-              "0\tsecond\ts,sec,secs,seconds\ts\n1\tday\td,days\td\n2\thour\th,hr,hrs,hours\th\n"
-              "3\tminute\tmin,mins,minutes\tmin\n4\tyear\tyr,yrs,a,years\tyr\n");
+    EXPECT_EQ(
+        RunCli("units time").out,
+        "0\tsecond\ts,sec,secs,seconds,secondes,Sekunden,sn\ts\n1\tday\td,days,jours,Tage\td\n"
+        "2\thour\th,hr,hrs,hours,heures,Stunden,sa\th\n"
+        "3\tminute\tmin,mins,minutes,Minuten,dk\tmin\n"
+        "4\tyear\tyr,yrs,a,years,ans,années,année,Jahre,sene\tyr\n");
 }
 
 // What scripts rely on: names people type, strict numbers, formats, "--", exit codes.

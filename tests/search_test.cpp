@@ -44,27 +44,27 @@ TEST(Search, ShellResultsInEveryLanguage) {
         {kEnglish, "-40 °C > °F", {"-40 fahrenheit"}, "degree Fahrenheit · Temperature"},
         {kEnglish, "1e3 m", {"3280.84 foot", "100000 centimeter", "Open in Tevrimo"}, ""},
         {kEnglish, "1.5e3m", {"4921.26 foot", "150000 centimeter", "Open in Tevrimo"}, ""},
-        {kEnglish, "1 GB", {"1024 MByte", "1.04858E+006 kByte", "Open in Tevrimo"}, ""},
+        {kEnglish, "1 GB", {"1024 MByte", "1.04858 × 10⁶ kByte", "Open in Tevrimo"}, ""},
         {kEnglish, "5 in H2O to mbar", {"12.4544 mbar"}, ""},
         {kEnglish, "1 in in cm", {"2.54 centimeter"}, ""},
         // A name of two categories answers for each: are and year.
         {kEnglish,
          "1 a",
-         {"100 meter²", "3.15576E+007 second", "1076.39 foot²", "525960 minute", "Open in Tevrimo",
+         {"100 meter²", "3.15576 × 10⁷ second", "1076.39 foot²", "525960 minute", "Open in Tevrimo",
           "Open in Tevrimo"},
          "square metre · Area"},
-        {kTurkish, "5 fit", {"1.524 metre", "152.4 santimetre", "Tevrimo'da aç"}, ""},
+        {kTurkish, "5 fit", {"1,524 metre", "152,4 santimetre", "Tevrimo'da aç"}, ""},
         {kTurkish,
          "100 derece to Fahrenheit",
          {"212 Fahrenheit"},
          "Fahrenheit derecesi · Sıcaklık"},
         {kTurkish, "2 SAAT", {"7200 saniye", "120 dakika", "Tevrimo'da aç"}, "saniye · Zaman"},
         {kGerman, "5 Fuß in Zoll", {"60 Zoll"}, "Zoll · Länge"},
-        {kGerman, "3 Liter", {"0.792517 Gallone (USA)", "0.003 Meter³", "In Tevrimo öffnen"}, ""},
-        {kFrench, "1 livre", {"0.453593 kilogramme", "453.593 gramme", "Ouvrir dans Tevrimo"}, ""},
+        {kGerman, "3 Liter", {"0,792517 Gallone (USA)", "0,003 Meter³", "In Tevrimo öffnen"}, ""},
+        {kFrench, "1 livre", {"0,453593 kilogramme", "453,593 gramme", "Ouvrir dans Tevrimo"}, ""},
         {kFrench, "2 heure > minute", {"120 minute"}, "minute · Temps"},
         // English names work in every language; captions come in the user's.
-        {kFrench, "60 mph", {"96.5606 km/h", "26.8224 mètre/s", "Ouvrir dans Tevrimo"}, ""},
+        {kFrench, "60 mph", {"96,5606 km/h", "26,8224 mètre/s", "Ouvrir dans Tevrimo"}, ""},
     };
     for (const ShellCase& c : cases) {
         EXPECT_EQ(ShellNames(c.query, c.language), c.names) << c.query;
@@ -72,6 +72,55 @@ TEST(Search, ShellResultsInEveryLanguage) {
         const std::vector<std::string> ids = ShellResults(c.query, c.language);
         ASSERT_FALSE(ids.empty()) << c.query;
         EXPECT_EQ(ShellResultMeta(ids[0], c.language)->description, c.firstDescription) << c.query;
+    }
+}
+
+// Numbers as people write them in each language, names in any case where that names one
+// unit, plurals and everyday names, and no answer a person cannot use.
+TEST(Search, NumbersAndNamesAsPeopleWriteThem) {
+    const struct {
+        int language;
+        std::string_view query;
+        std::vector<std::string> names;  // of the results, in order; none when empty
+    } cases[] = {
+        {kGerman, "1,5 bar in kPa", {"150 Kilopascal"}},
+        {kTurkish, "1,5bar > kPa", {"150 kilopaskal"}},
+        {kFrench, "1.5 bar en kPa", {"150 kilopascal"}},
+        {kFrench, "-0,5 °C en °F", {"31,1 Fahrenheit"}},
+        {kEnglish, "1,5 bar to kPa", {}},
+        {kGerman, "1,234,5 bar in kPa", {}},
+        {kGerman, "0,001 Torr in bar", {"1,33322 × 10⁻⁶ Bar"}},
+        {kEnglish, "1e-3 torr to bar", {"1.33322 × 10⁻⁶ bar"}},
+        {kEnglish, "1 TB to bit", {"8.79609 × 10¹² bit"}},
+        {kEnglish, "inf m", {}},
+        {kEnglish, "nan m to ft", {}},
+        {kEnglish, "1e308 TB to bit", {}},
+        {kEnglish, "3 gb to mb", {"3072 MByte"}},
+        {kEnglish, "3 GB to Mb", {"3072 MByte"}},
+        {kEnglish, "3 mb to hPa", {"3 mbar"}},
+        {kEnglish, "3 Mb", {}},
+        {kEnglish, "2 KWH to kJ", {"7200 kJ"}},
+        {kFrench, "12 pieds en m", {"3,6576 mètre"}},
+        {kTurkish, "12 ayak to m", {"3,6576 metre"}},
+        {kGerman, "12 fuß in m", {"3,6576 Meter"}},
+        {kFrench, "3 livres en kg", {"1,36078 kilogramme"}},
+        {kEnglish, "3 Btus to kJ", {"3.16517 kJ"}},
+        {kEnglish, "2 pascals to Pa", {"2 Pa"}},
+        {kEnglish, "3 ms to s", {}},  // no plural of "m"
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShellNames(c.query, c.language), c.names) << c.query;
+    }
+    // The clipboard gets the page's number in the language's decimal mark; a data storage
+    // result says that its units are binary.
+    const std::optional<ShellMeta> de = ShellResultMeta("v:pressure:mmHg:0.001:bar", kGerman);
+    ASSERT_TRUE(de);
+    EXPECT_EQ(de->clipboardText, "1,33322E-006");
+    EXPECT_EQ(ShellResultMeta("o:pressure:bar:1.5", kFrench)->description, "1,5 bar · Pression");
+    EXPECT_EQ(ShellResultMeta("v:data:GB:3:MB", kEnglish)->description,
+              "megabyte (mebibyte, MiB) · Data storage · binary: 1 GB = 1024 MB");
+    for (const RunnerMatch& m : RunnerMatches("3 GB", kGerman)) {
+        EXPECT_NE(m.subtext.find("1 GB = 1024 MB"), std::string::npos) << m.text;
     }
 }
 
@@ -148,12 +197,12 @@ TEST(Search, RunnerGetsEveryUnitTargetFirst) {
     std::stable_sort(
         matches.begin(), matches.end(),
         [](const RunnerMatch& a, const RunnerMatch& b) { return a.relevance > b.relevance; });
-    EXPECT_EQ(matches[0].text, "0.827369 Bar");
+    EXPECT_EQ(matches[0].text, "0,827369 Bar");
     EXPECT_EQ(matches[0].relevance, 1.0);
-    EXPECT_EQ(matches[1].text, "82.7369 Kilopascal");
+    EXPECT_EQ(matches[1].text, "82,7369 Kilopascal");
     EXPECT_EQ(matches[1].subtext, "Kilopascal");
     EXPECT_EQ(matches[1].category, "Druck");
-    EXPECT_EQ(matches[2].text, "0.816554 Atü");
+    EXPECT_EQ(matches[2].text, "0,816554 Atü");
     for (const RunnerMatch& m : matches) {
         EXPECT_TRUE(m.relevance > 0 && m.relevance <= 1) << m.text;
         const std::optional<ResultId> id = DecodeId(m.id);

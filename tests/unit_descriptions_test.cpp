@@ -101,8 +101,9 @@ TEST(UnitDescriptions, SizeTexts) {
         {"temperature", "degF", kTurkish, "T(°F) = 1.8 × T(°C) + 32"},
         {"density", "slug_ft3", kEnglish, "1 slug/ft³ ≈ 515.378 kg/m³"},
         {"density", "in3_lb", kEnglish, "1 in³/lb ≈ 3.61273E-005 m³/kg"},
-        {"data", "kB", kEnglish, "1 kByte = 1024 Byte"},
-        {"data", "TB", kEnglish, "1 TByte = 1099511627776 Byte"},  // whole numbers in full
+        // The multiples say that they are binary.
+        {"data", "kB", kEnglish, "1 kByte = 1024 Byte (binary)"},
+        {"data", "TB", kGerman, "1 TByte = 1099511627776 Byte = 1024 GByte (binär)"},
         {"data", "bit", kFrench, "1 bit = 0.125 Byte"},
         {"vacuum", "m3_h", kEnglish, "1 m³/h ≈ 16.6667 l/min"},
         {"vacuum", "min", kTurkish, "1 dakika = 60 saniye"},

@@ -2,6 +2,7 @@
 #include "query.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <unordered_set>
 
@@ -21,7 +22,21 @@ bool IsBlank(char c) {
 }
 
 bool IsNumberEnd(char c) {
-    return (c >= '0' && c <= '9') || c == '.';
+    return (c >= '0' && c <= '9') || c == '.' || c == ',';
+}
+
+// Whether `text` is a finite number and nothing else, as people in `language` write it;
+// `value` gets it with "." as the decimal point. INF and NaN are no value to convert.
+bool ReadValue(std::string_view text, int language, std::string& value) {
+    double number = 0;
+    if (!ParseWholeNumber(text, number, DecimalMarkOf(language)) || !std::isfinite(number)) {
+        return false;
+    }
+    value = text;
+    for (char& c : value) {
+        if (c == ',') c = '.';
+    }
+    return true;
 }
 
 char Lower(char c) {
@@ -32,7 +47,7 @@ bool IsConnector(std::string_view word) {
     if (word == ">") return true;
     if (word.size() != 2) return false;
     const char a = Lower(word[0]), b = Lower(word[1]);
-    return (a == 't' && b == 'o') || (a == 'i' && b == 'n');
+    return (a == 't' && b == 'o') || (a == 'i' && b == 'n') || (a == 'e' && b == 'n');
 }
 
 // Words split at blanks; ">" is a word of its own wherever it stands.
@@ -86,11 +101,26 @@ const std::unordered_set<std::u32string>& KnownNames() {
     return names;
 }
 
-// The row `name` stands for in tab `tab`, or -1. Row numbers, which the command line
-// takes, are no unit names here: "12 3" is no query.
-int FindRow(int tab, std::string_view name, int language) {
+// Whether `name`, or the singular of it, is a name some unit answers to.
+bool IsKnownName(std::string_view name) {
+    const auto& known = KnownNames();
+    std::u32string folded = Folded(name);
+    if (known.contains(folded)) return true;
+    for (int cut = 0; cut < 2 && folded.size() > 3 && folded.back() == U's'; ++cut) {
+        folded.pop_back();
+        if (known.contains(folded)) return true;
+        if (folded.back() != U'e') break;
+    }
+    return false;
+}
+
+// The row `name` stands for in tab `tab`, or -1: as written, or else (`anyCase`) a key
+// or symbol in another case that names one unit of the tab. Row numbers, which the
+// command line takes, are no unit names here: "12 3" is no query.
+int FindRow(int tab, std::string_view name, int language, bool anyCase) {
     const CategoryTable& table = Category(tab);
-    const int row = FindUnit(table, name, language);
+    int row = FindUnit(table, name, language);
+    if (row < 0 && anyCase) row = FindUnitAnyCase(table, name);
     return table.IsUnitRow(row) ? row : -1;
 }
 
@@ -109,25 +139,31 @@ void Join(const Words& words, std::size_t from, std::size_t to, std::string& out
 // The readings of `source` (and `target`, when not empty) in every category that knows
 // both. The vacuum page's pairs (l/min and m³/h, ...) answer only for units no other
 // category knows: its seconds, litres and millibars are better answered by their own
-// categories.
+// categories. Names as written come first; a key or symbol in another case ("gb") only
+// when no unit answers to it as written and it then names one unit of one category
+// ("Mb" is megabyte or millibar, so nothing). The target, in the source's category, may
+// be in another case where that names one of its units.
 std::vector<Reading> Readings(const std::string& source, const std::string& target, int language) {
     std::vector<Reading> out;
     if (IsRowNumber(source) || IsRowNumber(target)) return out;
-    const auto& known = KnownNames();
-    if (!known.contains(Folded(source))) return out;
-    if (!target.empty() && !known.contains(Folded(target))) return out;
-    const auto look = [&](bool vacuumPage) {
+    if (!IsKnownName(source)) return out;
+    if (!target.empty() && !IsKnownName(target)) return out;
+    const auto look = [&](bool vacuumPage, bool anyCase) {
         for (int tab = 0; tab < kCategoryCount; ++tab) {
             if ((Category(tab).kind == CategoryKind::kVacuum) != vacuumPage) continue;
-            const int s = FindRow(tab, source, language);
+            const int s = FindRow(tab, source, language, anyCase);
             if (s < 0) continue;
-            const int t = target.empty() ? -1 : FindRow(tab, target, language);
+            const int t = target.empty() ? -1 : FindRow(tab, target, language, true);
             if (!target.empty() && t < 0) continue;
             out.push_back({tab, s, t});
         }
     };
-    look(false);
-    if (out.empty()) look(true);
+    for (bool anyCase : {false, true}) {
+        look(false, anyCase);
+        if (out.empty()) look(true, anyCase);
+        if (!out.empty()) break;
+    }
+    if (out.size() > 1 && FindRow(out.front().tab, source, language, false) < 0) out.clear();
     return out;
 }
 
@@ -155,21 +191,17 @@ std::optional<Query> ParseQuery(std::string_view text, int language) {
     // point before something else.
     Query query;
     Words units;
-    double number = 0;
     const std::string_view first = words.items[0];
-    if (ParseWholeNumber(first, number)) {
-        query.value = first;
-    } else {
+    if (!ReadValue(first, language, query.value)) {
         std::size_t cut = 0;
         for (std::size_t i = first.size() - 1; i > 0; --i) {
             if (IsNumberEnd(first[i - 1]) && !IsNumberEnd(first[i]) &&
-                ParseWholeNumber(first.substr(0, i), number)) {
+                ReadValue(first.substr(0, i), language, query.value)) {
                 cut = i;
                 break;
             }
         }
         if (cut == 0) return std::nullopt;
-        query.value = first.substr(0, cut);
         units.Add(first.substr(cut));
     }
     for (std::size_t k = 1; k < words.count; ++k) units.Add(words.items[k]);
@@ -253,7 +285,10 @@ std::optional<std::string> ValueText(int tab, int source, std::string_view value
     RowWrites writes;
     Category(tab).Refresh(value, ParseNumber(value), source, writes);
     for (const RowWrites::Write& w : writes) {
-        if (w.boxId == BoxId(target) && !w.text.empty()) return std::string(w.text);
+        // INF and NaN (a value beyond a double's range) are no answer.
+        if (w.boxId == BoxId(target) && !w.text.empty() && std::isfinite(ParseNumber(w.text))) {
+            return std::string(w.text);
+        }
     }
     return std::nullopt;
 }

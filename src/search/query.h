@@ -23,13 +23,14 @@ struct Reading {
 };
 
 struct Query {
-    std::string value;              // the number as typed, without blanks around it
+    std::string value;              // the number as typed, "." its decimal point
     std::vector<Reading> readings;  // one per category that knows the units, in tab order
 };
 
-// Reads "VALUE UNIT", "VALUE UNIT to UNIT" (also "in" and ">"), with or without a blank
-// between the value and the first unit ("12psi"). The value must be a number and
-// nothing else, as --strict reads it; the units are found as the command line finds
+// Reads "VALUE UNIT", "VALUE UNIT to UNIT" (also "in", "en" and ">"), with or without a blank
+// between the value and the first unit ("12psi"). The value must be a finite number and
+// nothing else, with "." as the decimal point, or "," where `language` writes a decimal
+// comma ("1,5"); Query::value has it with "."; the units are found as the command line finds
 // them (keys, symbols, captions in `language` first, names), in every category; the
 // vacuum page's pairs answer only for units no other category knows. Nothing when the text is no
 // such query: a plain number or a word that names no unit returns early, before any category is
@@ -54,7 +55,7 @@ std::string EncodeId(const ResultId& id);
 std::optional<ResultId> DecodeId(std::string_view id);
 
 // The text row `target` of tab `tab` shows for `value` typed into row `source`, as the
-// page writes it; nothing when the page writes no text there.
+// page writes it; nothing when the page writes no text there, or INF or NaN.
 std::optional<std::string> ValueText(int tab, int source, std::string_view value, int target);
 
 // The most used units of tab `tab`, most used first, `source` left out: a short list

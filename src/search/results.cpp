@@ -24,11 +24,61 @@ std::string Join(std::string_view a, std::string_view separator, std::string_vie
     return out;
 }
 
+// "binary: 1 GB = 1024 MB", said on every result of the data storage page, whose
+// multiples are 1024 apart.
+constexpr std::string_view kBinaryNotes[kLanguageCount] = {
+    "ikili: 1 GB = 1024 MB", "binary: 1 GB = 1024 MB", "binär: 1 GB = 1024 MB",
+    "binaire : 1 GB = 1024 MB"};
+constexpr std::string_view kBinaryCategory = "data";
+
+// The description of a result in unit `row` of `table`.
+std::string Description(const CategoryTable& table, int row, int language) {
+    const std::string_view category = table.names[static_cast<std::size_t>(language)];
+    std::string out = Join(table.FullName(row, language), kSeparator, category);
+    if (table.key == kBinaryCategory) {
+        out.append(kSeparator).append(kBinaryNotes[static_cast<std::size_t>(language)]);
+    }
+    return out;
+}
+
+// The page's text of a value with the decimal mark of `language`, for the clipboard:
+// other programs read "1,5" or "1.5E-006" as the user's locale writes numbers.
+std::string DecimalMarked(std::string_view text, int language) {
+    std::string out(text);
+    if (DecimalMarkOf(language) == DecimalMark::kPointOrComma) {
+        for (char& c : out) {
+            if (c == '.') c = ',';
+        }
+    }
+    return out;
+}
+
 ResultId ValueId(const Query& query, const Reading& reading, int target) {
     return {ResultId::Kind::kValue, reading.tab, reading.source, query.value, target};
 }
 
 }  // namespace
+
+std::string PeopleNumber(std::string_view text, int language) {
+    static constexpr std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴",
+                                                         "⁵", "⁶", "⁷", "⁸", "⁹"};
+    const bool comma = DecimalMarkOf(Checked(language)) == DecimalMark::kPointOrComma;
+    std::string out;
+    const std::size_t e = text.find_first_of("eE");
+    for (char c : text.substr(0, e)) out.push_back(comma && c == '.' ? ',' : c);
+    if (e == std::string_view::npos) return out;
+    std::string_view exponent = text.substr(e + 1);
+    out += " × 10";
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
+        if (exponent.front() == '-') out += "⁻";
+        exponent.remove_prefix(1);
+    }
+    while (exponent.size() > 1 && exponent.front() == '0') exponent.remove_prefix(1);
+    for (char c : exponent) {
+        if (c >= '0' && c <= '9') out += kSuperscripts[c - '0'];
+    }
+    return out;
+}
 
 std::string_view OpenText(int language) {
     return kOpenTexts[Checked(language)];
@@ -78,15 +128,16 @@ std::optional<ShellMeta> ShellResultMeta(std::string_view text, int language) {
     meta.id = text;
     if (id->kind == ResultId::Kind::kOpen) {
         meta.name = OpenText(language);
-        const std::string typed = Join(id->value, " ", table.Caption(id->source, language));
+        const std::string typed =
+            Join(PeopleNumber(id->value, language), " ", table.Caption(id->source, language));
         meta.description = Join(typed, kSeparator, category);
         return meta;
     }
     std::optional<std::string> value = ValueText(id->tab, id->source, id->value, id->target);
     if (!value) return std::nullopt;
-    meta.name = Join(*value, " ", table.Caption(id->target, language));
-    meta.description = Join(table.FullName(id->target, language), kSeparator, category);
-    meta.clipboardText = std::move(*value);
+    meta.name = Join(PeopleNumber(*value, language), " ", table.Caption(id->target, language));
+    meta.description = Description(table, id->target, language);
+    meta.clipboardText = DecimalMarked(*value, language);
     return meta;
 }
 
@@ -104,8 +155,11 @@ std::vector<RunnerMatch> RunnerMatches(std::string_view text, int language) {
             if (!value) continue;
             RunnerMatch m;
             m.id = EncodeId(ValueId(*query, r, row));
-            m.text = Join(*value, " ", table.Caption(row, language));
-            m.subtext = table.FullName(row, language);
+            m.text = Join(PeopleNumber(*value, language), " ", table.Caption(row, language));
+            m.subtext = table.key == kBinaryCategory
+                            ? Join(table.FullName(row, language), kSeparator,
+                                   kBinaryNotes[static_cast<std::size_t>(language)])
+                            : std::string(table.FullName(row, language));
             m.category = table.names[static_cast<std::size_t>(language)];
             const auto it = std::find(common.begin(), common.end(), row);
             m.relevance = row == r.target ? 1.0

@@ -16,6 +16,10 @@ namespace tevrimo::search {
 // opens the program: it shows three results at most.
 inline constexpr std::size_t kShellUnits = 2;
 
+// A value as the page writes it ("1.33322E-006", "0.5"), written for people in
+// `language`: "1.33322 × 10⁻⁶", and "0,5" where the language writes a decimal comma.
+std::string PeopleNumber(std::string_view text, int language);
+
 // "Open in Tevrimo" in `language`.
 std::string_view OpenText(int language);
 
@@ -29,7 +33,8 @@ struct ShellMeta {
     std::string id;
     std::string name;           // "0.827371 bar", or "Open in Tevrimo"
     std::string description;    // "bar · Pressure", or "12 PSI (=lbf/in²) · Pressure"
-    std::string clipboardText;  // the value alone; empty for the open result
+    std::string clipboardText;  // the value alone, in the language's decimal mark; empty
+                                // for the open result
 };
 std::optional<ShellMeta> ShellResultMeta(std::string_view id, int language);
 

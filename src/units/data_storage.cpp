@@ -2,7 +2,8 @@
 // Data storage: bits and five byte multiples with 1024 between neighbours. Towards a
 // larger unit the page divides step by step, towards a smaller one it multiplies once
 // by the exact ratio. Rows 6 to 12 hold no unit and are emptied by every refresh. Size
-// texts are in bytes.
+// texts are in bytes; those of the multiples say that they are binary, since a reader of
+// "3 GB" may expect 3000 MB.
 #include "category_builder.h"
 #include "category_registry.h"
 
@@ -40,6 +41,8 @@ CategoryTable BuildDataStorage() {
          .fullName = {"kilobayt (kibibayt, KiB)", "kilobyte (kibibyte, KiB)",
                       "Kilobyte (Kibibyte, KiB)", "kilooctet (kibioctet, Kio)"},
          .exactSize = "8192",
+         .sizeText = {"1 kByte = 1024 Byte (ikili)", "1 kByte = 1024 Byte (binary)",
+                      "1 kByte = 1024 Byte (binär)", "1 kByte = 1024 Byte (binaire)"},
          .symbols = "kB|KB|KiB",
          .names = "kilobyte|kilobytes|kibibyte|kibibytes"},
         {.key = "MB",
@@ -47,6 +50,10 @@ CategoryTable BuildDataStorage() {
          .fullName = {"megabayt (mebibayt, MiB)", "megabyte (mebibyte, MiB)",
                       "Megabyte (Mebibyte, MiB)", "mégaoctet (mébioctet, Mio)"},
          .exactSize = "8388608",
+         .sizeText = {"1 MByte = 1048576 Byte = 1024 kByte (ikili)",
+                      "1 MByte = 1048576 Byte = 1024 kByte (binary)",
+                      "1 MByte = 1048576 Byte = 1024 kByte (binär)",
+                      "1 MByte = 1048576 Byte = 1024 kByte (binaire)"},
          .symbols = "MB|MiB",
          .names = "megabyte|megabytes|mebibyte|mebibytes"},
         {.key = "GB",
@@ -54,6 +61,10 @@ CategoryTable BuildDataStorage() {
          .fullName = {"gigabayt (gibibayt, GiB)", "gigabyte (gibibyte, GiB)",
                       "Gigabyte (Gibibyte, GiB)", "gigaoctet (gibioctet, Gio)"},
          .exactSize = "8589934592",
+         .sizeText = {"1 GByte = 1073741824 Byte = 1024 MByte (ikili)",
+                      "1 GByte = 1073741824 Byte = 1024 MByte (binary)",
+                      "1 GByte = 1073741824 Byte = 1024 MByte (binär)",
+                      "1 GByte = 1073741824 Byte = 1024 MByte (binaire)"},
          .symbols = "GB|GiB",
          .names = "gigabyte|gigabytes|gibibyte|gibibytes"},
         {.key = "TB",
@@ -61,6 +72,10 @@ CategoryTable BuildDataStorage() {
          .fullName = {"terabayt (tebibayt, TiB)", "terabyte (tebibyte, TiB)",
                       "Terabyte (Tebibyte, TiB)", "téraoctet (tébioctet, Tio)"},
          .exactSize = "8796093022208",
+         .sizeText = {"1 TByte = 1099511627776 Byte = 1024 GByte (ikili)",
+                      "1 TByte = 1099511627776 Byte = 1024 GByte (binary)",
+                      "1 TByte = 1099511627776 Byte = 1024 GByte (binär)",
+                      "1 TByte = 1099511627776 Byte = 1024 GByte (binaire)"},
          .symbols = "TB|TiB",
          .names = "terabyte|terabytes|tebibyte|tebibytes"},
     };

@@ -24,7 +24,8 @@ CategoryTable BuildPressure() {
          .fullName = {"standart atmosfer", "standard atmosphere", "physikalische Atmosphäre",
                       "atmosphère normale"},
          .size = "101.325",
-         .names = "atmosphere|atmospheres|standard atmosphere|standard atmospheres"},
+         .names = "atmosphere|atmospheres|standard atmosphere|standard "
+                  "atmospheres|atmosphères|Atmosphäre"},
         {.key = "bar",
          .caption = {"bar", "bar", "Bar", "bar"},
          .fullName = {"bar", "bar", "Bar", "bar"},
@@ -65,7 +66,7 @@ CategoryTable BuildPressure() {
          .fullName = {"milibar (hektopaskal)", "millibar (hectopascal)", "Millibar (Hektopascal)",
                       "millibar (hectopascal)"},
          .size = "0.1",
-         .symbols = "mbar|hPa",
+         .symbols = "mbar|hPa|mb",
          .names = "millibar|millibars|hectopascal|hectopascals"},
         {.key = "mH2O",
          .caption = {"metre su sütunu", "meter H2O", "Meter Wassersäule", "mètre de collone d'eau"},

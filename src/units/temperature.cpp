@@ -19,13 +19,15 @@ CategoryTable BuildTemperature() {
          .caption = {"Derece", "celcius", "Gradcelcius", "degré celcius"},
          .fullName = {"Celsius derecesi", "degree Celsius", "Grad Celsius", "degré Celsius"},
          .sizeText = AllLanguages("T(°C) = T(K) - 273.15"),
-         .names = "celsius|°C|degC|C|deg C|degree celsius|degrees celsius|centigrade"},
+         .names = "celsius|°C|degC|C|deg C|degree celsius|degrees "
+                  "celsius|centigrade|santigrat|Grad Celsius|degré celsius|degrés celsius"},
         {.key = "degF",
          .caption = {"Fahrenheit", "fahrenheit", "Fahrenheit", "Fahrenheit"},
          .fullName = {"Fahrenheit derecesi", "degree Fahrenheit", "Grad Fahrenheit",
                       "degré Fahrenheit"},
          .sizeText = AllLanguages("T(°F) = 1.8 × T(°C) + 32"),
-         .names = "°F|degF|F|deg F|degree fahrenheit|degrees fahrenheit"},
+         .names = "°F|degF|F|deg F|degree fahrenheit|degrees fahrenheit|Grad Fahrenheit|degré "
+                  "fahrenheit|degrés fahrenheit"},
         {.key = "degR",
          .caption = {"Rankine", "rankine", "Rankine", "Rankine"},
          .fullName = {"Rankine derecesi", "degree Rankine", "Grad Rankine", "degré Rankine"},

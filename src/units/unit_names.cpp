@@ -119,6 +119,35 @@ std::vector<std::string> Suggest(std::string_view typed, const std::vector<Candi
     return out;
 }
 
+// The row with the name `name` in any case, or -1.
+int FindName(const CategoryTable& table, std::string_view name) {
+    for (int r = 0; r < table.rowCount; ++r) {
+        for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
+            if (!a.caseSensitive && SameCaption(a.text, name)) return r;
+        }
+    }
+    return -1;
+}
+
+// The row of which `name` is a plural: a caption in any language or a name, with "s" or
+// "es" added. Short words are left alone ("ms" is no plural of "m").
+int FindPlural(const CategoryTable& table, std::string_view name) {
+    constexpr std::size_t kShortest = 4;
+    if (name.size() < kShortest || (name.back() != 's' && name.back() != 'S')) return -1;
+    for (std::size_t cut : {std::size_t{1}, std::size_t{2}}) {
+        const std::string_view singular = name.substr(0, name.size() - cut);
+        if (cut == 2 && singular.back() != 'e' && singular.back() != 'E') break;
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!table.IsUnitRow(r)) continue;
+            for (int l = 0; l < kLanguageCount; ++l) {
+                if (SameCaption(table.Caption(r, l), singular)) return r;
+            }
+        }
+        if (const int row = FindName(table, singular); row >= 0) return row;
+    }
+    return -1;
+}
+
 }  // namespace
 
 std::u32string Folded(std::string_view text) {
@@ -166,12 +195,23 @@ int FindUnit(const CategoryTable& table, std::string_view name, int language) {
             if (table.IsUnitRow(r) && SameCaption(table.Caption(r, l), name)) return r;
         }
     }
+    if (const int row = FindName(table, name); row >= 0) return row;
+    return FindPlural(table, name);
+}
+
+int FindUnitAnyCase(const CategoryTable& table, std::string_view name) {
+    int found = -1;
     for (int r = 0; r < table.rowCount; ++r) {
-        for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
-            if (!a.caseSensitive && SameCaption(a.text, name)) return r;
-        }
+        const UnitRow& row = table.rows[static_cast<std::size_t>(r)];
+        if (!row.HasUnit()) continue;
+        bool matches = SameCaption(row.key, name);
+        for (const Alias& a : Aliases(row))
+            matches = matches || (a.caseSensitive && SameCaption(a.text, name));
+        if (!matches) continue;
+        if (found >= 0) return -1;
+        found = r;
     }
-    return -1;
+    return found;
 }
 
 std::vector<std::string> SuggestUnits(const CategoryTable& table, std::string_view name,

@@ -29,7 +29,14 @@ std::vector<Alias> Aliases(const UnitRow& row);
 // case; a caption, in `language` first, then in English, Turkish, German and French; or
 // a name in any case. -1 when none: a text that differs from a symbol only in case
 // ("MBAR", "mb") names nothing, since there the case carries the meaning.
+//
+// Last, an English or French plural of a caption or name ("pieds", "inches", "kelvins"):
+// a name of four letters or more that ends in "s" or "es" and names no unit as it stands.
 [[nodiscard]] int FindUnit(const CategoryTable& table, std::string_view name, int language);
+
+// The one row whose key or symbol `name` is in another case ("gb" for GB), or -1 when
+// none or several rows answer to it that way ("Mb": megabyte and mb, millibar).
+[[nodiscard]] int FindUnitAnyCase(const CategoryTable& table, std::string_view name);
 
 // Up to three names close to `name`, best first: one per unit row of `table` (its
 // caption in `language` where that is as close as any of its names), or one per

@@ -9,7 +9,7 @@
 namespace tevrimo {
 
 // The size of the unit of row `row` in language `language`, with the captions of that
-// language: "1 atm = 101.325 kPa", "1 kByte = 1024 Byte", "1 acre ≈ 4046.86 m²". The
+// language: "1 atm = 101.325 kPa", "1 bit = 0.125 Byte", "1 acre ≈ 4046.86 m²". The
 // value is written exactly when it has at most nine significant digits or is a whole
 // number below 10^15 (in full, or in the pages' exponent form below 0.0001), else rounded
 // to six significant digits as the pages write numbers, after "≈". Some units have a
