@@ -82,7 +82,7 @@ TEST(Cli, ConvertUnitsByCaptionRowAndLanguage) {
     EXPECT_EQ(RunCli("convert UZUNLUK FUß 1 --to ZOLL").out, "12\n");
     EXPECT_EQ(RunCli("convert 0 fit 1 --lang tr --to inç").out, "12\n");
     EXPECT_EQ(RunCli("convert length 0 -5 --to 2").out, "-500\n");
-    EXPECT_EQ(RunCli("convert length 0 - --to 0").out, "-\n");
+    EXPECT_EQ(RunCli("convert length 0 - --to 0 --as-typed").out, "-\n");
     EXPECT_EQ(RunCli("convert data 8 3 --to 0").status, 2);  // a cleared row is no unit
     EXPECT_EQ(RunCli("convert time year 2.5 --to day").out, "913.125\n");
     const Result de = RunCli("convert temperature 1 100 --lang de");
@@ -91,13 +91,13 @@ TEST(Cli, ConvertUnitsByCaptionRowAndLanguage) {
 }
 
 TEST(Cli, StreamsOneLinePerInputLine) {
-    EXPECT_EQ(RunCli("convert length foot --to meter", "1\n2\r\n\n-\nabc\n1e400\n3").out,
+    EXPECT_EQ(RunCli("convert length foot --to meter --as-typed", "1\n2\r\n\n-\nabc\n1e400\n3").out,
               "0.3048\n0.6096\n0\n0\n0\nINF\n0.9144\n");
     EXPECT_EQ(RunCli("convert time 0", "60\n").out,
               "60\t0.000694444\t0.0166667\t1\t1.90129E-006\n");
     EXPECT_EQ(RunCli("convert length foot --to meter", "").out, "");
     const std::string junk("\x00\xff\xfe\n\x80\n", 6);
-    EXPECT_EQ(RunCli("convert length foot --to meter", junk).out, "0\n0\n");
+    EXPECT_EQ(RunCli("convert length foot --to meter --as-typed", junk).out, "0\n0\n");
 }
 
 // A vacuum value converts into the other unit of its quantity and nowhere else; the
@@ -187,9 +187,16 @@ TEST(Cli, PumpDownRefusesNonsense) {
          "--pressure: 2000 is not below the start pressure 1013.25 mbar"},
         {"--capacity 500 --time 10 --pressure 1013.25",
          "--pressure: 1013.25 is not below the start pressure 1013.25 mbar"},
-        {"--capacity 30m3/h --time 10 --pressure 10", "--capacity: '30m3/h' is not a number"},
+        {"--capacity 30kg --time 10 --pressure 10",
+         "--capacity: '30kg' has no unit of its quantity (l/min or m³/h)"},
+        {"--capacity 30m3 --time 10 --pressure 10",
+         "--capacity: '30m3' has no unit of its quantity (l/min or m³/h)"},
         {"--capacity 500 --time '' --pressure 10", "--time: '' is not a number"},
-        {"--capacity 500 --time $'1\\e[0m' --pressure 10", "--time: '1\\x1B[0m' is not a number"},
+        {"--capacity 500 --time $'1\\e[0m' --pressure 10",
+         "--time: '1\\x1B[0m' has no unit of its quantity (s or min)"},
+        {"--capacity 500 --time $'\\e[0m' --pressure 10", "--time: '\\x1B[0m' is not a number"},
+        {"--capacity 500 --time 10 --pressure 800Torr",
+         "--pressure: 800Torr is not below the start pressure 1013.25 mbar"},
         {"--capacity 500 --time 10 --volume 0", "--volume: 0 is not a positive number"},
         {"--capacity 500 --time 10 --volume -0", "--volume: -0 is not a positive number"},
         {"--capacity 500 --time 10 --pressure -5", "--pressure: -5 is not a positive number"},
@@ -214,8 +221,11 @@ TEST(Cli, BadUsageIsExitTwoWithOneLine) {
                          "convert length 0 1 --to",
                          "convert length 0 1 --lang xx",
                          "convert length 0 1 --colour",
-                         "units",
+                         "units nowhere",
                          "units length extra",
+                         "--bogus 5 psi",
+                         "5 parsec",
+                         "1 a --category length",
                          "replay length 5 bogus",
                          "replay length focus:14",
                          "categories extra"};
@@ -266,10 +276,16 @@ TEST(Cli, ScriptableEdges) {
          "tevrimo-cli: unknown unit 'mPa' in category 'pressure'; did you mean 'MPa', 'kPa' or "
          "'hPa'?\n",
          2},
-        {"convert length foot abc --strict", "", "tevrimo-cli: invalid number 'abc'\n", 2},
+        {"convert length foot abc --strict", "", "tevrimo-cli: invalid number 'abc'\n", 1},
         {"convert length foot ' 1.5 ' --strict --to inch", "", "18\n", 0},
-        {"convert length foot abc --to meter", "", "0\n",
-         0},  // without --strict, as the page reads it
+        {"convert length foot abc --to meter", "", "tevrimo-cli: invalid number 'abc'\n", 1},
+        {"convert length foot abc --to meter --as-typed", "", "0\n", 0},  // as the page reads it
+        {"convert length foot '12 kg' --to meter --as-typed", "", "3.6576\n", 0},
+        {"convert length foot --to meter", "1,5\n12 kg\n\n2\n",
+         "tevrimo-cli: line 1: invalid number '1,5' (use '.' as the decimal point)\n\n"
+         "tevrimo-cli: line 2: invalid number '12 kg'\n\ntevrimo-cli: line 3: invalid number "
+         "''\n\n0.6096\n",
+         1},
         {"convert length foot --to meter --strict", "1\r\nabc\r\n\r\n2\n",
          "0.3048\ntevrimo-cli: line 2: invalid number 'abc'\n\n"
          "tevrimo-cli: line 3: invalid number ''\n\n0.6096\n",
@@ -287,7 +303,7 @@ TEST(Cli, ScriptableEdges) {
          1},
         {"convert temperature 1 --format csv --header", "100\n",
          "kelvin,celcius,fahrenheit,rankine,réaumur\r\n373.15,100,212,671.67,80\r\n", 0},
-        {"convert length 0 --to 0 --format csv", "1,5\n", "\"1,5\"\r\n", 0},
+        {"convert length 0 --to 0 --format csv --as-typed", "1,5\n", "\"1,5\"\r\n", 0},
         {"units data --format csv --header", "",
          "row,caption,aliases,key\r\n0,bit,\"b,bits\",bit\r\n1,Byte,\"B,byte,bytes,octet,octets\","
          "B\r\n"
@@ -308,16 +324,102 @@ TEST(Cli, ScriptableEdges) {
         {"convert length foot 1 --format xml", "",
          "tevrimo-cli: unknown format 'xml' (use tsv, csv or json)\n", 2},
         // A TSV field never holds a tab, CR or LF, whichever way the entry gets there.
-        {"convert time 0", "60\t1\n", "60\\t1\t0.000694444\t0.0166667\t1\t1.90129E-006\n", 0},
-        {"convert length 0 --to 0", "1\t2\n3\\4\r\r\n\\5\n", "1\\t2\n3\\\\4\\r\n\\\\5\n", 0},
-        {"convert time 0 $'60\\n\\\\' --header --to 0", "", "second\n60\\n\\\\\n", 0},
-        {"convert length 0 --to 0 --format csv", "1\t2\n", "1\t2\r\n", 0},
+        {"convert time 0 --as-typed", "60\t1\n",
+         "60\\t1\t0.000694444\t0.0166667\t1\t1.90129E-006\n", 0},
+        {"convert length 0 --to 0 --as-typed", "1\t2\n3\\4\r\r\n\\5\n", "1\\t2\n3\\\\4\\r\n\\\\5\n",
+         0},
+        {"convert time 0 $'60\\n\\\\' --header --to 0 --as-typed", "", "second\n60\\n\\\\\n", 0},
+        {"convert length 0 --to 0 --format csv --as-typed", "1\t2\n", "1\t2\r\n", 0},
     };
     for (const auto& c : cases) {
         const Result r = RunCli(c.args, c.input);
         EXPECT_EQ(r.out, c.out) << c.args;
         EXPECT_EQ(r.status, c.status) << c.args;
     }
+}
+
+// A conversion asked as people ask it, read as the desktop's search reads it, the
+// category from the unit; pump-down values with their units; every unit at once.
+TEST(Cli, PhrasesPumpDownUnitsAndEveryUnit) {
+    const struct {
+        const char* args;
+        const char* out;  // standard output and error together
+        int status;
+    } cases[] = {
+        {"5 psi bar", "0.344737\n", 0},
+        {"5 psi to bar", "0.344737\n", 0},
+        {"'5 psi in bar'", "0.344737\n", 0},
+        {"72 F C", "22.2222\n", 0},
+        {"-- -40 °F to °C", "-40\n", 0},
+        {"12 fuß in m --format csv --header", "meter\r\n3.6576\r\n", 0},
+        {"3 gb mb", "3072\n", 0},
+        {"12psi to kPa --lang de", "82.7369\n", 0},
+        {"1 a --category time --header --to", "tevrimo-cli: unknown option '--to'\n", 2},
+        {"1 a to m2", "100\n", 0},
+        {"1 a to day", "365.25\n", 0},
+        {"1 a", "", 0},  // checked below: area first, time named on standard error
+        {"1,5 bar", "tevrimo-cli: invalid number '1,5' (use '.' as the decimal point)\n", 1},
+        {"5 parsec",
+         "tevrimo-cli: no unit to read in '5 parsec' (a phrase is VALUE UNIT [to UNIT]; "
+         "'tevrimo-cli units' lists the units)\n",
+         2},
+        {"psi 5", "tevrimo-cli: unknown command 'psi' (try 'tevrimo-cli --help')\n", 2},
+        {"convert 5 psi bar", "tevrimo-cli: invalid number 'bar'\n", 1},
+        {"pumpdown --capacity 10m3/h --time 10 --volume 200", "mbar\t1.66639\nTorr\t1.2499\n", 0},
+        {"pumpdown --capacity '600 l/min' --time 30s --volume 0.2m3",
+         "mbar\t319.601\nTorr\t239.721\n", 0},
+        {"pumpdown --capacity 600 --time 0.5 --volume 200", "mbar\t319.601\nTorr\t239.721\n", 0},
+        {"pumpdown --capacity 500 --time 10 --pressure 1e-2TORR", "liter\t342.23\nm³\t0.34223\n",
+         0},
+        {"pumpdown --capacity 500 --time 10 --pressure 0.0133322", "liter\t342.23\nm³\t0.34223\n",
+         0},
+    };
+    for (const auto& c : cases) {
+        const Result r = RunCli(c.args);
+        if (*c.out) {
+            EXPECT_EQ(r.out, c.out) << c.args;
+        }
+        EXPECT_EQ(r.status, c.status) << c.args;
+    }
+    const Result are = RunCli("1 a");
+    EXPECT_EQ(are.out.rfind("tevrimo-cli: read in category area; also time (choose with "
+                            "--category)\nmeter²\t100\n",
+                            0),
+              0u);
+    // Every unit of every category, its category key first, as `units CATEGORY` has it.
+    const Result all = RunCli("units --header");
+    std::size_t rows = 0;
+    for (int tab = 0; tab < kCategoryCount; ++tab) {
+        for (int row = 0; row < kRowCount; ++row) rows += Category(tab).IsUnitRow(row);
+    }
+    EXPECT_EQ(static_cast<std::size_t>(std::count(all.out.begin(), all.out.end(), '\n')), rows + 1);
+    EXPECT_EQ(all.out.substr(0, all.out.find('\n')), "category\trow\tcaption\taliases\tkey");
+    EXPECT_NE(all.out.find("\npressure\t" + RunCli("units pressure").out.substr(0, 10)),
+              std::string::npos);
+    const std::string json = RunCli("units --format json").out;
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), kCategoryCount);
+}
+
+// At a terminal, `convert` without a value says what it waits for; through a pipe it
+// says nothing. The terminal is a pseudo-terminal that `script` gives it.
+TEST(Cli, TerminalIsToldWhatConvertWaitsFor) {
+    const std::string input = TempFile("5\n\x04");
+    const std::string command = "script -qec '" + std::string(TEVRIMO_CLI) +
+                                " convert pressure psi --to bar' /dev/null < " + input + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    Result tty{"", -1};
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) tty.out.append(buffer, n);
+    tty.status = pclose(pipe);
+    std::remove(input.c_str());
+    EXPECT_NE(tty.out.find("type a value in 'PSI (=lbf/in²)' and press Enter, one a line; Ctrl+D "
+                           "ends"),
+              std::string::npos)
+        << tty.out;
+    EXPECT_NE(tty.out.find("0.344737"), std::string::npos) << tty.out;
+    EXPECT_EQ(RunCli("convert pressure psi --to bar", "5\n").out, "0.344737\n");
 }
 
 // User text in a message is escaped wherever it comes from: no control, bidirectional
@@ -421,7 +523,7 @@ TEST(CommandTable, ManualMatchesTheTable) {
         if (line == ".br") continue;
         std::string text = line.substr(line.find(' ') + 1);
         for (std::size_t at; (at = text.find("\\-")) != std::string::npos;) text.erase(at, 1);
-        if (line.rfind(".B tevrimo-cli ", 0) == 0) {
+        if (line.rfind(".B tevrimo-cli ", 0) == 0 || line == ".B tevrimo-cli") {
             synopsis.push_back(text);
             continue;
         }
@@ -436,7 +538,7 @@ TEST(CommandTable, ManualMatchesTheTable) {
             synopsis.back().erase(at + 1, 1);
         }
     }
-    std::vector<std::string> expected;
+    std::vector<std::string> expected = {"tevrimo-cli " + cli::PhraseSynopsis()};
     for (const Command& c : Commands()) {
         expected.push_back("tevrimo-cli " + std::string(c.name) + " " + cli::Synopsis(c));
         EXPECT_NE(manual.find(".TP\n.B " + std::string(c.name) + "\n"), std::string::npos)
@@ -449,13 +551,22 @@ TEST(CommandTable, ManualMatchesTheTable) {
     for (const Command& c : Commands()) {
         for (const Option& o : c.options) known.emplace(o.name);
     }
+    for (const Option& o : cli::PhraseCommand().options) known.emplace(o.name);
     for (std::size_t at = manual.find("\\-\\-"); at != std::string::npos;
          at = manual.find("\\-\\-", at + 1)) {
-        std::size_t stop = at + 4;
-        while (stop < manual.size() && std::islower(static_cast<unsigned char>(manual[stop]))) {
-            ++stop;
+        // Letters, and "\-" between them ("\-\-as\-typed").
+        std::string option = "--";
+        for (std::size_t i = at + 4; i < manual.size(); ++i) {
+            if (std::islower(static_cast<unsigned char>(manual[i]))) {
+                option += manual[i];
+            } else if (manual.compare(i, 2, "\\-") == 0 && i + 2 < manual.size() &&
+                       std::islower(static_cast<unsigned char>(manual[i + 2]))) {
+                option += '-';
+                ++i;
+            } else {
+                break;
+            }
         }
-        const std::string option = "--" + manual.substr(at + 4, stop - at - 4);
         EXPECT_TRUE(known.count(option)) << option << " in the manual is no option";
     }
 }
@@ -570,8 +681,8 @@ TEST(Cli, ConvertJsonShape) {
         {"convert UZUNLUK inç 1 --lang tr --to ft", "", "length", "in", "ft", kTurkish, "r"},
         {"convert vacuum s 100", "", "vacuum", "s", "", kEnglish, "r"},
         {"convert energy kWh 1e300 --lang fr", "", "energy", "kWh", "", kFrench, "r"},
-        {"convert pressure inHg --lang de", "1\nabc\n\n1e400\nnan\n", "pressure", "inHg", "",
-         kGerman, "rrrrr"},
+        {"convert pressure inHg --lang de --as-typed", "1\nabc\n\n1e400\nnan\n", "pressure", "inHg",
+         "", kGerman, "rrrrr"},
         {"convert pressure bar --to psi --strict", "1\nabc\n12abc\n-0\n", "pressure", "bar", "psi",
          kEnglish, "reer"},
         {"convert temperature 4 --to degC", "0\n-500\n", "temperature", "degRe", "degC", kEnglish,

@@ -58,16 +58,17 @@ end
 
 complete -c tevrimo-cli -f
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a categories -d 'list the categories in tab order'
-complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a units -d 'list the units of a category: row, caption and the other names it answers to'
+complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a units -d 'list the units of a category: row, caption and the other names it answers to; without CATEGORY, every unit of every category, its key first'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a convert -d 'convert VALUE typed in UNIT into every unit of the category; without VALUE, convert each line of standard input, one output line per input line'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a replay -d 'play keys and clicks on a fresh page and print its fourteen value boxes'
-complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a pumpdown -d 'give three, get the fourth; each a positive number, the pressure below 1013.25 mbar'
+complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a pumpdown -d 'give three, get the fourth; each a positive number with an optional unit (10m3/h, 30s, 0.2m3, 1e-2Torr), the pressure below 1013.25 mbar'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -l help
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -l version
 complete -c tevrimo-cli -n '__tevrimo_cli_command categories units convert' -l format -x -a 'tsv csv json'
 complete -c tevrimo-cli -n '__tevrimo_cli_command categories units convert' -l header
 complete -c tevrimo-cli -n '__tevrimo_cli_command units convert replay pumpdown' -l lang -x -a 'tr en de fr'
 complete -c tevrimo-cli -n '__tevrimo_cli_command convert' -l to -x -a '(__tevrimo_cli_units)'
+complete -c tevrimo-cli -n '__tevrimo_cli_command convert' -l as-typed
 complete -c tevrimo-cli -n '__tevrimo_cli_command convert' -l strict
 complete -c tevrimo-cli -n '__tevrimo_cli_command replay' -l captions
 complete -c tevrimo-cli -n '__tevrimo_cli_command pumpdown' -l capacity -x

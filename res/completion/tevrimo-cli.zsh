@@ -53,7 +53,7 @@ _tevrimo-cli() {
     case $command in
         categories) options=(--format --header) ;;
         units) options=(--lang --format --header) ;;
-        convert) options=(--lang --to --strict --format --header) ;;
+        convert) options=(--lang --to --as-typed --strict --format --header) ;;
         replay) options=(--lang --captions) ;;
         pumpdown) options=(--capacity --time --volume --pressure --lang) ;;
         *) return 1 ;;

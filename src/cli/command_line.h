@@ -60,6 +60,12 @@ class Arguments {
 [[nodiscard]] int RequireLanguage(const std::optional<std::string_view>& code);
 [[nodiscard]] Format RequireFormat(const std::optional<std::string_view>& name);
 
+// Converts `value` typed into row `source` of `table` and writes every unit's text (or
+// the target's) as `convert` does; returns 0. A value that is not a number and nothing
+// else is refused with status 1, with a hint for a decimal comma.
+int ConvertValue(const CategoryTable& table, int source, std::optional<int> target, int language,
+                 Format format, bool header, std::string_view value);
+
 // Writes `text` to standard output; returns 0.
 int Print(std::string_view text);
 

@@ -25,14 +25,14 @@ constexpr Positional kCategory{"CATEGORY", Count::kOne, ValueKind::kCategory};
 
 constexpr Option kCategoriesOptions[] = {kFormat, kHeader};
 
-constexpr Positional kUnitsWords[] = {kCategory};
+constexpr Positional kUnitsWords[] = {{"CATEGORY", Count::kOptional, ValueKind::kCategory}};
 constexpr Option kUnitsOptions[] = {kLang, kFormat, kHeader};
 
 constexpr Positional kConvertWords[] = {kCategory,
                                         {"UNIT", Count::kOne, ValueKind::kUnit},
                                         {"VALUE", Count::kOptional, ValueKind::kNumber}};
 constexpr Option kConvertOptions[] = {
-    kLang, {"--to", "UNIT", ValueKind::kUnit}, {"--strict"}, kFormat, kHeader};
+    kLang, {"--to", "UNIT", ValueKind::kUnit}, {"--as-typed"}, {"--strict"}, kFormat, kHeader};
 
 constexpr Positional kReplayWords[] = {kCategory, {"TOKEN", Count::kAny, ValueKind::kToken}};
 constexpr Option kReplayOptions[] = {kLang, {"--captions"}};
@@ -43,12 +43,18 @@ constexpr Option kPumpDownOptions[] = {{"--capacity", "L/MIN"},
                                        {"--pressure", "MBAR"},
                                        kLang};
 
+constexpr Positional kPhraseWords[] = {{"PHRASE", Count::kAny, ValueKind::kNumber}};
+constexpr Option kPhraseOptions[] = {
+    {"--category", "C", ValueKind::kCategory}, kLang, kFormat, kHeader};
+constexpr Command kPhrase{"", kPhraseWords, kPhraseOptions, "", RunPhrase};
+
 // The help breaks each command's text where it is written with '\n', below its usage.
 constexpr Command kCommands[] = {
     {"categories", {}, kCategoriesOptions, "list the categories in tab order", RunCategories},
     {"units", kUnitsWords, kUnitsOptions,
      "list the units of a category: row, caption and\n"
-     "the other names it answers to",
+     "the other names it answers to; without CATEGORY,\n"
+     "every unit of every category, its key first",
      RunUnits},
     {"convert", kConvertWords, kConvertOptions,
      "convert VALUE typed in UNIT into every unit of the\n"
@@ -63,7 +69,8 @@ constexpr Command kCommands[] = {
      {},
      kPumpDownOptions,
      "give three, get the fourth; each a positive\n"
-     "number, the pressure below 1013.25 mbar",
+     "number with an optional unit (10m3/h, 30s,\n"
+     "0.2m3, 1e-2Torr), the pressure below 1013.25 mbar",
      RunPumpDown},
 };
 
@@ -122,6 +129,16 @@ std::vector<std::string> SynopsisItems(const Command& command) {
 
 }  // namespace
 
+const Command& PhraseCommand() {
+    return kPhrase;
+}
+
+std::string PhraseSynopsis() {
+    Command options = kPhrase;
+    options.positionals = {};
+    return "VALUE UNIT [to UNIT] " + Synopsis(options);
+}
+
 std::span<const Command> Commands() {
     return kCommands;
 }
@@ -154,18 +171,29 @@ std::string Usage() {
     }
     std::string categories;
     for (int i = 0; i < kCategoryCount; ++i) categories.append(CategoryKey(i)).append(" ");
-    return "Usage: tevrimo-cli COMMAND [ARGUMENTS]\n"
+    return Wrapped("Usage: tevrimo-cli ", Words(PhraseSynopsis())) +
+           "       tevrimo-cli COMMAND [ARGUMENTS]\n"
            "Converts physical units the way the Tevrimo pages do: six significant digits.\n"
+           "\n"
+           "Phrases, as the desktop's search reads them (the category comes from the unit):\n"
+           "  tevrimo-cli 5 psi to bar      tevrimo-cli \"5 psi in bar\"     tevrimo-cli 72 F C\n"
+           "  tevrimo-cli 1 atm             (every unit of the category)\n"
+           "  'to' may also be 'in', 'en' or '>', or left out. A name of several\n"
+           "  categories ('1 a': are and year) is read in the first, and the others are\n"
+           "  named on standard error; --category C chooses one.\n"
            "\n"
            "Commands:\n" +
            commands + "\n" +
            Wrapped("CATEGORY: ",
                    Words(categories + "(or a tab index 0..12, or the Turkish tab caption)")) +
            "UNIT:     a row number 0..13, a unit caption in any language, or a symbol or\n"
-           "          English name ('units CATEGORY' lists them).\n"
-           "VALUE:    read as the pages read it: '.' is the decimal point, text after the\n"
-           "          number is ignored, no number reads as 0. Put '--' before a negative\n"
-           "          value that could look like an option.\n"
+           "          name ('units CATEGORY' lists them).\n"
+           "VALUE:    a number and nothing else, '.' the decimal point ('1e-3' too); any\n"
+           "          other value or input line is refused (exit status 1), the other\n"
+           "          lines of a stream are still converted. With --as-typed, read as the\n"
+           "          pages read typed text: text after the number is ignored, no number\n"
+           "          reads as 0. Put '--' before a negative value that could look like an\n"
+           "          option.\n"
            "L:        " +
            OneOf(kLanguageCodes) +
            " (default en).\n"
@@ -174,7 +202,8 @@ std::string Usage() {
            Wrapped("TOKEN:    ", Words(ReplayTokenHelp())) +
            "\n"
            "Options:\n"
-           "  --strict   a VALUE or input line that is not entirely a number is an error\n"
+           "  --as-typed read VALUE and input lines as the pages read typed text\n"
+           "  --strict   accepted for older scripts; values are read strictly anyway\n"
            "  --header   a first line naming the columns (tsv and csv)\n"
            "  --         end of the options: what follows is taken as it stands\n"
            "  --help     show this help and exit\n"
@@ -195,10 +224,21 @@ int RunCommandLine(int argc, char** argv) {
     for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
         if (std::string_view(argv[i]) == "--help") return Print(Usage());
     }
-    const Command* command = FindCommand(name);
-    if (!command) FailUsage("unknown command " + Quoted(name) + " (try 'tevrimo-cli --help')");
-    const std::span<char* const> args(argv + 2, static_cast<std::size_t>(argc - 2));
-    return command->run(Arguments(*command, args));
+    if (const Command* command = FindCommand(name)) {
+        const std::span<char* const> args(argv + 2, static_cast<std::size_t>(argc - 2));
+        return command->run(Arguments(*command, args));
+    }
+    // Anything else is a phrase ("5 psi to bar"), which may start with its options; an
+    // option no phrase takes is still the unknown command it always was.
+    bool phraseOption = false;
+    for (const Option& o : kPhraseOptions) {
+        phraseOption = phraseOption || name.substr(0, name.find('=')) == o.name;
+    }
+    if (name.substr(0, 2) == "--" && name != "--" && !phraseOption) {
+        FailUsage("unknown command " + Quoted(name) + " (try 'tevrimo-cli --help')");
+    }
+    const std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+    return kPhrase.run(Arguments(kPhrase, args));
 }
 
 }  // namespace tevrimo::cli

@@ -76,5 +76,14 @@ int RunUnits(const Arguments& arguments);
 int RunConvert(const Arguments& arguments);
 int RunReplay(const Arguments& arguments);
 int RunPumpDown(const Arguments& arguments);
+int RunPhrase(const Arguments& arguments);
+
+// What runs "tevrimo-cli VALUE UNIT [to UNIT]", a phrase in place of a command: its
+// words and options, outside the table of commands.
+const Command& PhraseCommand();
+
+// The words after "tevrimo-cli" in a phrase's usage line: "VALUE UNIT [to UNIT]" and
+// the phrase's options.
+[[nodiscard]] std::string PhraseSynopsis();
 
 }  // namespace tevrimo::cli

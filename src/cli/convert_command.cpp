@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // tevrimo-cli convert: a value, or every line of standard input, typed into one unit
-// and shown in every unit of its category (or in one).
+// and shown in every unit of its category (or in one). A value must be a number and
+// nothing else, unless --as-typed asks for the pages' reading.
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -23,7 +26,7 @@ constexpr std::size_t kMaxLineLength = 1 << 20;  // longer input lines are not v
 
 struct ConvertOptions {
     std::optional<std::string_view> lang, to, format;
-    bool strict = false, header = false;
+    bool asTyped = false, header = false;
 };
 
 // Converts entries typed into one source row and writes the results in one format.
@@ -230,9 +233,16 @@ bool IsWholeNumber(std::string_view entry) {
     return ParseWholeNumber(entry, value);
 }
 
+// Why `entry` is refused: "invalid number '1,5' (use '.' as the decimal point)".
+std::string Refusal(std::string_view entry) {
+    double value;
+    const bool comma = ParseWholeNumber(entry, value, DecimalMark::kPointOrComma);
+    return "invalid number " + Quoted(entry) + (comma ? " (use '.' as the decimal point)" : "");
+}
+
 // Converts every line of standard input. Returns the exit status: 1 when a line was
-// refused (too long, or not a number under --strict).
-int ConvertStream(Converter& converter, Output& out, bool strict) {
+// refused (too long, or not a number unless read as typed).
+int ConvertStream(Converter& converter, Output& out, bool asTyped) {
     LineReader reader(out, kMaxLineLength);
     int status = 0;
     std::string_view line;
@@ -245,10 +255,9 @@ int ConvertStream(Converter& converter, Output& out, bool strict) {
                          number, kMaxLineLength);
             converter.Failed({}, "line too long");
             status = 1;
-        } else if (strict && !IsWholeNumber(line)) {
+        } else if (!asTyped && !IsWholeNumber(line)) {
             out.Flush();
-            std::fprintf(stderr, "%s: line %zu: invalid number %s\n", kProgram, number,
-                         Quoted(line).c_str());
+            std::fprintf(stderr, "%s: line %zu: %s\n", kProgram, number, Refusal(line).c_str());
             converter.Failed(line, "invalid number");
             status = 1;
         } else {
@@ -260,9 +269,19 @@ int ConvertStream(Converter& converter, Output& out, bool strict) {
 
 }  // namespace
 
+int ConvertValue(const CategoryTable& table, int source, std::optional<int> target, int language,
+                 Format format, bool header, std::string_view value) {
+    if (!IsWholeNumber(value)) throw Failure(kFailedStatus, Refusal(value));
+    Output out;
+    Converter converter(table, source, target, language, format, out);
+    converter.ConvertOne(value, header);
+    out.Flush();
+    return 0;
+}
+
 int RunConvert(const Arguments& arguments) {
     const ConvertOptions options{arguments.Value("--lang"), arguments.Value("--to"),
-                                 arguments.Value("--format"), arguments.Flag("--strict"),
+                                 arguments.Value("--format"), arguments.Flag("--as-typed"),
                                  arguments.Flag("--header")};
     const CategoryTable& table = RequireCategory(arguments.Required(0));
     const int language = RequireLanguage(options.lang);
@@ -272,16 +291,24 @@ int RunConvert(const Arguments& arguments) {
     const int source = RequireUnit(table, unit, language);
     std::optional<int> target;
     if (options.to) target = RequireUnit(table, *options.to, language);
+    if (arguments.Words().size() == 3 && !options.asTyped) {
+        return ConvertValue(table, source, target, language, format, options.header,
+                            arguments.Words()[2]);
+    }
     Output out;
     Converter converter(table, source, target, language, format, out);
     int status = 0;
     if (arguments.Words().size() == 3) {
-        const std::string_view value = arguments.Words()[2];
-        if (options.strict && !IsWholeNumber(value)) FailUsage("invalid number " + Quoted(value));
-        converter.ConvertOne(value, options.header);
+        converter.ConvertOne(arguments.Words()[2], options.header);
     } else {
+        // Someone at a terminal is told what the program waits for.
+        if (isatty(STDIN_FILENO)) {
+            std::fprintf(stderr,
+                         "%s: type a value in %s and press Enter, one a line; Ctrl+D ends\n",
+                         kProgram, Quoted(table.Caption(source, language)).c_str());
+        }
         if (options.header) converter.WriteStreamHeader();
-        status = ConvertStream(converter, out, options.strict);
+        status = ConvertStream(converter, out, options.asTyped);
     }
     out.Flush();
     return status;

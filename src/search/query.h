@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// What the desktop's search asks: "VALUE UNIT [to|in|> UNIT]" read against every
+// What the desktop's search asks: a phrase ("VALUE UNIT [to UNIT]") read against every
 // category, the language of the answers, and result ids that carry everything needed to
 // compute a result again.
 #pragma once
@@ -10,31 +10,16 @@
 #include <vector>
 
 #include "languages.h"
+#include "phrase.h"
 
 namespace tevrimo::search {
 
-// One reading of a query in one category: the tab, the row typed into, and the row
-// asked for (-1 when the query names none).
-struct Reading {
-    int tab = 0;
-    int source = 0;
-    int target = -1;
-    bool operator==(const Reading&) const = default;
-};
+// A query is a phrase as the core reads it ("12 psi", "12 psi to bar").
+using Reading = PhraseReading;
+using Query = Phrase;
 
-struct Query {
-    std::string value;              // the number as typed, "." its decimal point
-    std::vector<Reading> readings;  // one per category that knows the units, in tab order
-};
-
-// Reads "VALUE UNIT", "VALUE UNIT to UNIT" (also "in", "en" and ">"), with or without a blank
-// between the value and the first unit ("12psi"). The value must be a finite number and
-// nothing else, with "." as the decimal point, or "," where `language` writes a decimal
-// comma ("1,5"); Query::value has it with "."; the units are found as the command line finds
-// them (keys, symbols, captions in `language` first, names), in every category; the
-// vacuum page's pairs answer only for units no other category knows. Nothing when the text is no
-// such query: a plain number or a word that names no unit returns early, before any category is
-// looked at.
+// The phrase `text`, as ReadPhrase reads it, with the decimal mark of `language`: "1,5"
+// is 1.5 in a Turkish, German or French session.
 std::optional<Query> ParseQuery(std::string_view text, int language);
 
 // A result: a value in a unit, or the program opened at the query's unit.

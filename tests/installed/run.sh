@@ -83,7 +83,12 @@ convert length foot 1 --to inch||12\n|0
 convert length ft 1 --to m||0.3048\n|0
 convert pressure inHg 1 --to mmHg||25.4\n|0
 convert UZUNLUK inç 1 --lang tr --to 3||0.0833333\n|0
-convert length foot --to meter|1\n2\r\nabc\n|0.3048\n0.6096\n0\n|0
+convert length foot --to meter --as-typed|1\n2\r\nabc\n|0.3048\n0.6096\n0\n|0
+convert length foot --to meter|1\nabc\n|0.3048\ntevrimo-cli: line 2: invalid number 'abc'\n\n|1
+convert length foot 1,5||tevrimo-cli: invalid number '1,5' (use '.' as the decimal point)\n|1
+5 psi to bar||0.344737\n|0
+72 F C||22.2222\n|0
+pumpdown --capacity 10m3/h --time 10 --volume 200||mbar\t1.66639\nTorr\t1.2499\n|0
 convert temperature degC 100 --to degF||212\n|0
 convert temperature 1 --format csv --header|100\n|kelvin,celcius,fahrenheit,rankine,réaumur\r\n373.15,100,212,671.67,80\r\n|0
 units data --header||row\tcaption\taliases\tkey\n0\tbit\tb,bits\tbit\n1\tByte\tB,byte,bytes,octet,octets\tB\n2\tkByte\tkB,KB,KiB,kilobyte,kilobytes,kibibyte,kibibytes\tkB\n3\tMByte\tMB,MiB,megabyte,megabytes,mebibyte,mebibytes\tMB\n4\tGByte\tGB,GiB,gigabyte,gigabytes,gibibyte,gibibytes\tGB\n5\tTByte\tTB,TiB,terabyte,terabytes,tebibyte,tebibytes\tTB\n|0
