@@ -26,6 +26,8 @@ cases=(
   "tevrimo-cli pumpdown --capacity 5 --la|--lang"
   "tevrimo-cli convert length foot --st|--strict"
   "tevrimo-cli replay length --lang de 5 foc|focus:0"
+  "tevrimo-cli 5 thou|thou thous"
+  "tevrimo-cli 100 f to rank|rankine"
 )
 
 work=$(mktemp -d)

@@ -56,6 +56,12 @@ _tevrimo_cli() {
         --capacity | --time | --volume | --pressure) return ;;
     esac
 
+    # A phrase ("5 psi to bar"): after its number, the units of every category.
+    if [[ $command == ?([-+])[0-9.]* && $cur != -* ]]; then
+        _tevrimo_cli_candidates "$cur" < <("$program" units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n')
+        return
+    fi
+
     local options
     case $command in
         categories) options="--format --header" ;;

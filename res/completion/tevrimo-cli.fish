@@ -56,7 +56,20 @@ function __tevrimo_cli_units
     $program units $words[2] 2>/dev/null | cut -f2-4 | tr '\t,' '\n\n'
 end
 
+# Whether the first word is a number: a phrase ("5 psi to bar").
+function __tevrimo_cli_phrase
+    set -l words (__tevrimo_cli_words)
+    test (count $words) -gt 0; and string match -qr -- '^[-+]?[0-9.]' $words[1]
+end
+
+# Every caption, other name and key of every unit, for a phrase.
+function __tevrimo_cli_all_units
+    set -l program (commandline -opc)[1]
+    $program units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n'
+end
+
 complete -c tevrimo-cli -f
+complete -c tevrimo-cli -n __tevrimo_cli_phrase -a '(__tevrimo_cli_all_units)'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a categories -d 'list the categories in tab order'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a units -d 'list the units of a category: row, caption and the other names it answers to; without CATEGORY, every unit of every category, its key first'
 complete -c tevrimo-cli -n '__tevrimo_cli_at "" 0' -a convert -d 'convert VALUE typed in UNIT into every unit of the category; without VALUE, convert each line of standard input, one output line per input line'

@@ -49,6 +49,12 @@ _tevrimo-cli() {
         --capacity | --time | --volume | --pressure) return 1 ;;
     esac
 
+    # A phrase ("5 psi to bar"): after its number, the units of every category.
+    if [[ $command == (-|+|)[0-9.]* && $cur != -* ]]; then
+        compadd -- ${(f)"$("$program" units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n')"}
+        return
+    fi
+
     local -a options
     case $command in
         categories) options=(--format --header) ;;

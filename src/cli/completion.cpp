@@ -293,6 +293,12 @@ _tevrimo_cli() {
 )bash" + parts.valueCases +
            R"bash(    esac
 
+    # A phrase ("5 psi to bar"): after its number, the units of every category.
+    if [[ $command == ?([-+])[0-9.]* && $cur != -* ]]; then
+        _tevrimo_cli_candidates "$cur" < <("$program" units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n')
+        return
+    fi
+
     local options
     case $command in
 )bash" + optionLists +
@@ -358,6 +364,12 @@ _tevrimo-cli() {
     case $prev in
 )zsh" + parts.valueCases +
            R"zsh(    esac
+
+    # A phrase ("5 psi to bar"): after its number, the units of every category.
+    if [[ $command == (-|+|)[0-9.]* && $cur != -* ]]; then
+        compadd -- ${(f)"$("$program" units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n')"}
+        return
+    fi
 
     local -a options
     case $command in
@@ -495,7 +507,20 @@ function __tevrimo_cli_units
     $program units $words[2] 2>/dev/null | cut -f2-4 | tr '\t,' '\n\n'
 end
 
+# Whether the first word is a number: a phrase ("5 psi to bar").
+function __tevrimo_cli_phrase
+    set -l words (__tevrimo_cli_words)
+    test (count $words) -gt 0; and string match -qr -- '^[-+]?[0-9.]' $words[1]
+end
+
+# Every caption, other name and key of every unit, for a phrase.
+function __tevrimo_cli_all_units
+    set -l program (commandline -opc)[1]
+    $program units 2>/dev/null | cut -f3-5 | tr '\t,' '\n\n'
+end
+
 complete -c tevrimo-cli -f
+complete -c tevrimo-cli -n __tevrimo_cli_phrase -a '(__tevrimo_cli_all_units)'
 )fish" + lines;
 }
 
