@@ -16,6 +16,7 @@
 #include "number_text.h"
 #include "output.h"
 #include "records.h"
+#include "unit_names.h"
 #include "user_text.h"
 
 namespace tevrimo::cli {
@@ -292,6 +293,14 @@ int RunConvert(const Arguments& arguments) {
     std::optional<int> target;
     if (options.to) target = RequireUnit(table, *options.to, language);
     if (arguments.Words().size() == 3 && !options.asTyped) {
+        // "convert 5 psi bar" meant as a phrase: the tab index 5, psi, and a unit where
+        // the value goes.
+        const std::string_view value = arguments.Words()[2];
+        if (!IsWholeNumber(value) && table.IsUnitRow(FindUnit(table, value, language))) {
+            const std::string phrase = std::string(arguments.Words()[0]) + " " + std::string(unit) +
+                                       " " + std::string(value);
+            throw Failure(kFailedStatus, Refusal(value) + DidYouMean({"tevrimo-cli " + phrase}));
+        }
         return ConvertValue(table, source, target, language, format, options.header,
                             arguments.Words()[2]);
     }
