@@ -110,6 +110,28 @@ TEST(UnitNames, CaseMattersOnlyWhereItCarriesMeaning) {
     }
 }
 
+// The last resorts: a plural of a caption or name, and (for phrases) a key or symbol in
+// another case where that names one unit of the category.
+TEST(UnitNames, PluralsAndOtherCases) {
+    const struct {
+        const char* category;
+        const char* name;
+        int plural;   // FindUnit
+        int anyCase;  // FindUnitAnyCase
+    } cases[] = {
+        {"pressure", "mbars", 7, -1}, {"energy", "Btus", 1, -1},   {"mass", "Onces", 6, -1},
+        {"length", "mètres", 0, -1},  {"time", "ms", -1, -1},      {"length", "ins", -1, -1},
+        {"data", "gb", -1, 4},        {"data", "Mb", -1, 3},       {"pressure", "MB", -1, 7},
+        {"data", "b", 0, -1},         {"pressure", "MBAR", -1, 7}, {"speed", "M_S", -1, 0},
+        {"data", "BYTES", 1, -1},     {"data", "bits", 0, -1},
+    };
+    for (const auto& c : cases) {
+        const CategoryTable& t = *FindCategory(c.category);
+        EXPECT_EQ(FindUnit(t, c.name, kEnglish), c.plural) << c.category << " '" << c.name << "'";
+        EXPECT_EQ(FindUnitAnyCase(t, c.name), c.anyCase) << c.category << " '" << c.name << "'";
+    }
+}
+
 // Names match whatever their case: ASCII, the Latin-1 capitals and the Turkish letters;
 // no other character folds.
 TEST(UnitNames, CaseFoldingOfNames) {
