@@ -14,8 +14,9 @@ namespace tevrimo {
 namespace {
 
 // Longer phrases are no conversion anyone types.
-constexpr std::size_t kMaxQueryLength = 200;
+constexpr std::size_t kMaxPhraseLength = 200;
 constexpr std::size_t kMaxWords = 12;
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -170,21 +171,21 @@ std::vector<PhraseReading> Readings(const std::string& source, const std::string
 }  // namespace
 
 std::optional<Phrase> ReadPhrase(std::string_view text, int language, DecimalMark mark) {
-    if (text.size() > kMaxQueryLength) return std::nullopt;
+    if (text.size() > kMaxPhraseLength) return std::nullopt;
     Words words;
     if (!Split(text, words) || words.count < 1) return std::nullopt;
 
     // The value: the first word, or the number at its start when a unit follows
     // without a blank ("12psi", "1.5e3m"): the longest one that ends in a digit or a
     // point before something else.
-    Phrase query;
+    Phrase phrase;
     Words units;
     const std::string_view first = words.items[0];
-    if (!ReadValue(first, mark, query.value)) {
+    if (!ReadValue(first, mark, phrase.value)) {
         std::size_t cut = 0;
         for (std::size_t i = first.size() - 1; i > 0; --i) {
             if (IsNumberEnd(first[i - 1]) && !IsNumberEnd(first[i]) &&
-                ReadValue(first.substr(0, i), mark, query.value)) {
+                ReadValue(first.substr(0, i), mark, phrase.value)) {
                 cut = i;
                 break;
             }
@@ -198,27 +199,27 @@ std::optional<Phrase> ReadPhrase(std::string_view text, int language, DecimalMar
     // All of the rest as one unit ("12 inch of water"), else a unit, "to", a unit.
     std::string source, target;
     Join(units, 0, units.count, source);
-    query.readings = Readings(source, target, language);
-    for (std::size_t k = 1; query.readings.empty() && k + 1 < units.count; ++k) {
+    phrase.readings = Readings(source, target, language);
+    for (std::size_t k = 1; phrase.readings.empty() && k + 1 < units.count; ++k) {
         if (!IsConnector(units.items[k])) continue;
         Join(units, 0, k, source);
         Join(units, k + 1, units.count, target);
-        query.readings = Readings(source, target, language);
+        phrase.readings = Readings(source, target, language);
     }
     // "5 psi bar": two units without a word between them.
-    for (std::size_t k = 1; query.readings.empty() && k < units.count; ++k) {
+    for (std::size_t k = 1; phrase.readings.empty() && k < units.count; ++k) {
         Join(units, 0, k, source);
         Join(units, k, units.count, target);
-        query.readings = Readings(source, target, language);
+        phrase.readings = Readings(source, target, language);
     }
     // "12 psi to", while the target is still being typed, reads as "12 psi".
-    if (query.readings.empty() && units.count > 1 && IsConnector(units.items[units.count - 1])) {
+    if (phrase.readings.empty() && units.count > 1 && IsConnector(units.items[units.count - 1])) {
         Join(units, 0, units.count - 1, source);
         target.clear();
-        query.readings = Readings(source, target, language);
+        phrase.readings = Readings(source, target, language);
     }
-    if (query.readings.empty()) return std::nullopt;
-    return query;
+    if (phrase.readings.empty()) return std::nullopt;
+    return phrase;
 }
 
 }  // namespace tevrimo
