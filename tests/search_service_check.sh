@@ -58,7 +58,7 @@ if [ "${1:-}" = --inside ]; then
   expect_call "(['v:length:ft:5:in'],)" $G.GetSubsearchResultSet "['x']" "['5', 'Fuß', 'in', 'Zoll']"
   expect_call "(@as [],)" $G.GetInitialResultSet "['12']"
   expect_call "(@as [],)" $G.GetInitialResultSet "['12', 'firefox']"
-  expect_call "([{'id': <'v:pressure:psi:12:bar'>, 'name': <'0,827369 Bar'>, 'description': <'Bar · Druck'>, 'clipboardText': <'0,827369'>}, {'id': <'o:pressure:psi:12'>, 'name': <'In Tevrimo öffnen'>, 'description': <'12 Pfund/Zoll² · Druck'>}],)" \
+  expect_call "([{'id': <'v:pressure:psi:12:bar'>, 'name': <'0,827369 Bar'>, 'description': <'Bar · Druck'>, 'clipboardText': <'0.827369'>}, {'id': <'o:pressure:psi:12'>, 'name': <'In Tevrimo öffnen'>, 'description': <'12 Pfund/Zoll² · Druck'>}],)" \
     $G.GetResultMetas "['v:pressure:psi:12:bar', 'nonsense', 'o:pressure:psi:12']"
   expect_call "('v:pressure:psi:12:bar', '0,827369 Bar', 'example.tevrimo.converter', 100, 1.0, {'subtext': <'Bar'>, 'category': <'Druck'>})" \
     $K.Match "12 psi to bar"

@@ -113,11 +113,11 @@ TEST(Search, NumbersAndNamesAsPeopleWriteThem) {
     for (const auto& c : cases) {
         EXPECT_EQ(ShellNames(c.query, c.language), c.names) << c.query;
     }
-    // The clipboard gets the page's number in the language's decimal mark; a data storage
-    // result says that its units are binary.
+    // The clipboard gets the page's text, as KRunner's copy does; a data storage result
+    // says that its units are binary.
     const std::optional<ShellMeta> de = ShellResultMeta("v:pressure:mmHg:0.001:bar", kGerman);
     ASSERT_TRUE(de);
-    EXPECT_EQ(de->clipboardText, "1,33322E-006");
+    EXPECT_EQ(de->clipboardText, "1.33322E-006");
     EXPECT_EQ(ShellResultMeta("o:pressure:bar:1.5", kFrench)->description, "1,5 bar · Pression");
     EXPECT_EQ(ShellResultMeta("v:data:GB:3:MB", kEnglish)->description,
               "megabyte (mebibyte, MiB) · Data storage · binary: 1 GB = 1024 MB");

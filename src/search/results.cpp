@@ -41,18 +41,6 @@ std::string Description(const CategoryTable& table, int row, int language) {
     return out;
 }
 
-// The page's text of a value with the decimal mark of `language`, for the clipboard:
-// other programs read "1,5" or "1.5E-006" as the user's locale writes numbers.
-std::string DecimalMarked(std::string_view text, int language) {
-    std::string out(text);
-    if (DecimalMarkOf(language) == DecimalMark::kPointOrComma) {
-        for (char& c : out) {
-            if (c == '.') c = ',';
-        }
-    }
-    return out;
-}
-
 ResultId ValueId(const Query& query, const Reading& reading, int target) {
     return {ResultId::Kind::kValue, reading.tab, reading.source, query.value, target};
 }
@@ -137,7 +125,7 @@ std::optional<ShellMeta> ShellResultMeta(std::string_view text, int language) {
     if (!value) return std::nullopt;
     meta.name = Join(PeopleNumber(*value, language), " ", table.Caption(id->target, language));
     meta.description = Description(table, id->target, language);
-    meta.clipboardText = DecimalMarked(*value, language);
+    meta.clipboardText = std::move(*value);
     return meta;
 }
 

@@ -33,8 +33,8 @@ struct ShellMeta {
     std::string id;
     std::string name;           // "0.827371 bar", or "Open in Tevrimo"
     std::string description;    // "bar · Pressure", or "12 PSI (=lbf/in²) · Pressure"
-    std::string clipboardText;  // the value alone, in the language's decimal mark; empty
-                                // for the open result
+    std::string clipboardText;  // the value alone, as the page writes it (what KRunner
+                                // copies too); empty for the open result
 };
 std::optional<ShellMeta> ShellResultMeta(std::string_view id, int language);
 
