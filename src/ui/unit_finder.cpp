@@ -91,6 +91,13 @@ std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language) {
         const int row = FindUnit(Category(c), name, language);
         if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
     }
+    // A key or symbol in another case ("gb"), where nothing answers to the name as
+    // written: each unit it may stand for, to choose from ("Mb": MByte and mbar).
+    if (!out.empty()) return out;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const int row = FindUnitAnyCase(Category(c), name);
+        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
+    }
     return out;
 }
 

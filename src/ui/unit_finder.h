@@ -34,6 +34,7 @@ std::vector<UnitHit> CompleteUnitName(std::string_view text, std::size_t most = 
 
 // The units `name` stands for as the command line reads a unit name (FindUnit), in every
 // category, in tab order; the first name that matched. Row numbers name nothing here.
+// Where nothing answers as written, the units whose key or symbol it is in another case.
 std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language);
 
 // What may have been meant by a name that matches no unit (SuggestUnits of every

@@ -544,6 +544,9 @@ class UiTest : public QObject {
         QCOMPARE(FindUnitEverywhere("7", kEnglish).size(), std::size_t{0});  // no row numbers
         QCOMPARE(FindUnitEverywhere("Torr", kEnglish),
                  (std::vector<UnitHit>{{5, 10, "Torr"}, {12, 7, "Torr"}}));
+        QCOMPARE(FindUnitEverywhere("gb", kEnglish), (std::vector<UnitHit>{{11, 4, "gb"}}));
+        QCOMPARE(FindUnitEverywhere("Mb", kEnglish).size(), std::size_t{2});  // MByte and mbar
+        QCOMPARE(FindUnitEverywhere("pieds", kFrench), (std::vector<UnitHit>{{0, 3, "pieds"}}));
     }
 
     void contextMenuAndClipboard() {
