@@ -746,33 +746,56 @@ class UiTest : public QObject {
     }
 
     void keyMapping() {
+        // Keys as Qt reports them under real layouts: by the character they type. The
+        // main keyboard's "." and "," are decimal points wherever they are (0xBF and 0xDC,
+        // the Turkish keyboard's "." and "," keys); the key at the US "." place that
+        // types "ç" on a Turkish keyboard starts again at 0.
         const struct {
+            const char* layout;
             int key;
             Qt::KeyboardModifiers mods;
+            const char* text;
             int code;
         } cases[] = {
-            {Qt::Key_5, Qt::KeypadModifier, 0x65},
-            {Qt::Key_Plus, Qt::KeypadModifier, 0x6B},
-            {Qt::Key_Minus, Qt::KeypadModifier, 0x6D},
-            {Qt::Key_Asterisk, Qt::KeypadModifier, 0x6A},
-            {Qt::Key_Slash, Qt::KeypadModifier, 0x6F},
-            {Qt::Key_Period, Qt::KeypadModifier, 0x6E},
-            {Qt::Key_Minus, {}, 0xBD},
-            {Qt::Key_Equal, {}, 0xBB},
-            {Qt::Key_Plus, Qt::ShiftModifier, 0xBB},
-            {Qt::Key_Period, {}, 0xBE},
-            {Qt::Key_Comma, {}, 0xBC},
-            {Qt::Key_Slash, {}, 0xBF},
-            {Qt::Key_Backslash, {}, 0xDC},
-            {Qt::Key_7, {}, 0x37},
-            {Qt::Key_Q, {}, 0x51},
-            {Qt::Key_F1, {}, 0x70},
-            {Qt::Key_Escape, {}, 0x1B},
-            {Qt::Key_Udiaeresis, {}, kOtherKey},
+            {"us", Qt::Key_Period, {}, ".", 0xBF},
+            {"us", Qt::Key_Comma, {}, ",", 0xDC},
+            {"us", Qt::Key_Slash, {}, "/", 0xBF},
+            {"us", Qt::Key_Backslash, {}, "\\", 0xDC},
+            {"us", Qt::Key_Greater, Qt::ShiftModifier, ">", 0xBE},
+            {"us", Qt::Key_Minus, {}, "-", 0xBD},
+            {"us", Qt::Key_Equal, {}, "=", 0xBB},
+            {"us", Qt::Key_Plus, Qt::ShiftModifier, "+", 0xBB},
+            {"us", Qt::Key_7, {}, "7", 0x37},
+            {"us", Qt::Key_Q, {}, "q", 0x51},
+            {"us", Qt::Key_F1, {}, "", 0x70},
+            {"us", Qt::Key_Escape, {}, "", 0x1B},
+            {"us", Qt::Key_5, Qt::KeypadModifier, "5", 0x65},
+            {"us", Qt::Key_Plus, Qt::KeypadModifier, "+", 0x6B},
+            {"us", Qt::Key_Minus, Qt::KeypadModifier, "-", 0x6D},
+            {"us", Qt::Key_Asterisk, Qt::KeypadModifier, "*", 0x6A},
+            {"us", Qt::Key_Slash, Qt::KeypadModifier, "/", 0x6F},
+            {"us", Qt::Key_Period, Qt::KeypadModifier, ".", 0x6E},
+            {"tr", Qt::Key_Period, {}, ".", 0xBF},
+            {"tr", Qt::Key_Comma, {}, ",", 0xDC},
+            {"tr", Qt::Key_Ccedilla, {}, "ç", kOtherKey},
+            {"tr", Qt::Key_Odiaeresis, {}, "ö", kOtherKey},
+            {"de", Qt::Key_Period, {}, ".", 0xBF},
+            {"de", Qt::Key_Comma, {}, ",", 0xDC},
+            {"de", Qt::Key_Slash, Qt::ShiftModifier, "/", 0xBF},
+            {"de", Qt::Key_Comma, Qt::KeypadModifier, ",", 0x6E},
+            {"de", Qt::Key_Udiaeresis, {}, "ü", kOtherKey},
+            {"fr", Qt::Key_Period, Qt::ShiftModifier, ".", 0xBF},
+            {"fr", Qt::Key_Comma, {}, ",", 0xDC},
+            {"fr", Qt::Key_1, Qt::ShiftModifier, "1", 0x31},
+            {"fr", Qt::Key_0, Qt::ShiftModifier, "0", 0x30},
+            {"fr", Qt::Key_Eacute, {}, "é", kOtherKey},
         };
         for (const auto& c : cases) {
-            QKeyEvent event(QEvent::KeyPress, c.key, c.mods);
-            QCOMPARE(VirtualKeyOf(event), c.code);
+            QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromUtf8(c.text));
+            QVERIFY2(
+                VirtualKeyOf(event) == c.code,
+                qPrintable(
+                    QString("%1 '%2': %3").arg(c.layout, c.text).arg(VirtualKeyOf(event), 0, 16)));
         }
         QKeyEvent alt(QEvent::KeyPress, Qt::Key_4, Qt::AltModifier);
         QVERIFY(IsSystemKey(alt));
