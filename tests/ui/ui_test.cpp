@@ -400,8 +400,12 @@ class UiTest : public QObject {
         const char* words[] = {"Rakamlar", "Digits", "Ziffern", "chiffres"};
         for (int k : {kEnglish, kFrench, kGerman, kTurkish}) {
             QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(k)->geometry().center());
-            QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(k, false));
-            QVERIFY(Page().Box(5)->toolTip().contains(QString::fromUtf8(words[k])));
+            // A value box's tooltip is what its unit is, a line or two that leaves the
+            // rows below in sight; the legend is the page's own tooltip.
+            QCOMPARE(Page().Box(0)->toolTip(), Page().Button(0)->toolTip());
+            QCOMPARE(Page().Box(5)->toolTip().count('\n'), 1);
+            QCOMPARE(Page().toolTip(), KeyLegend(k, false));
+            QVERIFY(Page().toolTip().contains(QString::fromUtf8(words[k])));
             // Assistive technology finds the legend once, on the page, and what the unit
             // is at each box.
             QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&Page());
@@ -413,7 +417,7 @@ class UiTest : public QObject {
                      Page().Button(0)->toolTip());
         }
         ClickTab(12);  // the vacuum page explains its mode buttons
-        QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(kTurkish, true));
+        QCOMPARE(Page().toolTip(), KeyLegend(kTurkish, true));
         QVERIFY(KeyLegend(kTurkish, true).startsWith(KeyLegend(kTurkish, false)));
         for (int k = 0; k < kLanguageCount; ++k) {
             QVERIFY(KeyLegend(k, true).contains("t = 1.3 · V/S · ln(1013.25 mbar / p)"));
@@ -564,17 +568,44 @@ class UiTest : public QObject {
         QTest::keyClick(page.Box(1), Qt::Key_Return);
         QCOMPARE(Box(1), QString("5.5"));
         QCOMPARE(Box(0), QString("5.5E-010"));  // and converted from there
-        // Anything that is not entirely a number changes nothing, and says so.
-        for (const char* junk : {"12 kg", "", "1\n2", "abc", "1,5"}) {
-            clipboard->setText(junk);
-            QVERIFY(!page.PasteNumber(0));
+        // Anything that is not entirely a number changes nothing, and says so in a note
+        // that lies inside the window in every language. A decimal comma is a number
+        // only where the session's language writes one, and is entered as ".".
+        const QRect window(m_window->mapToGlobal(QPoint(0, 0)), m_window->size());
+        const struct {
+            const char* sessionLanguage;
+            const char* clipboard;
+            const char* entered;  // null: not a number
+        } pastes[] = {
+            {"en", "12 kg", nullptr},   {"en", "", nullptr},    {"en", "1\n2", nullptr},
+            {"en", "abc", nullptr},     {"en", "1,5", nullptr}, {"de_DE", "1,234,5", nullptr},
+            {"tr", "1.234,5", nullptr}, {"fr", "12,", nullptr}, {"de_DE", " 12,5 ", "12.5"},
+            {"tr", "-0,25", "-0.25"},   {"fr", "7.5", "7.5"},   {"en", "5.5", "5.5"},
+        };
+        int noteLanguage = kTurkish;
+        for (const auto& p : pastes) {
+            qputenv("LANGUAGE", p.sessionLanguage);
+            clipboard->setText(QString::fromUtf8(p.clipboard));
+            const QString what = QString("%1: '%2'").arg(p.sessionLanguage, p.clipboard);
+            QVERIFY2(page.PasteNumber(1) == (p.entered != nullptr), qPrintable(what));
+            if (p.entered) {
+                QCOMPARE(Box(1), QString(p.entered));
+                QCOMPARE(page.Logic().Entry(), std::string(p.entered));
+                continue;
+            }
             QVERIFY(page.Note().isVisible());
-            QCOMPARE(page.Note().text(), PageText(PageWord::kNoNumber, kTurkish));
+            QCOMPARE(page.Note().text(), PageText(PageWord::kNoNumber, noteLanguage));
+            QVERIFY2(window.contains(page.Note().geometry()), qPrintable(what));
             QTest::keyClick(page.Box(1), Qt::Key_Shift);  // the next key takes it away
             QVERIFY(!page.Note().isVisible());
             QCOMPARE(Box(1), QString("5.5"));
             QCOMPARE(page.Logic().Entry(), std::string("5.5"));
+            noteLanguage = (noteLanguage + 1) % kLanguageCount;
+            QTest::mouseClick(&page, Qt::LeftButton, {},
+                              page.Flag(noteLanguage)->geometry().center());
+            page.Box(1)->setFocus();
         }
+        qunsetenv("LANGUAGE");
         // Copy row and Copy page: caption TAB value, in the page's language.
         QTest::mouseClick(&page, Qt::LeftButton, {}, page.Flag(kEnglish)->geometry().center());
         page.CopyRow(3);
