@@ -29,7 +29,7 @@ struct Texts {
 
 // Turkish, English, German, French.
 constexpr Texts kTexts[kLanguageCount] = {
-    {"Rakamlar sayıyı yazar; ondalık nokta: . veya , (ana klavye ya da tuş takımı), / veya \\.\n"
+    {"Rakamlar sayıyı yazar; ondalık nokta: . veya , (tuş takımında da), / veya \\.\n"
      "Ana klavyenin - tuşu: işaret değiştirir; harf veya boşluk: 0'dan başlatır.\n"
      "Tuş takımında + - * / (ya da ana klavyede =): hesap; Enter: sonuç.\n"
      "Esc: siler (iki kez: hesabı da); Geri: son karakteri siler.\n"
@@ -48,7 +48,7 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Birim bul:", "birim adı veya simgesi", "Birimler", "Enter: birime git; Esc: kapat.",
      "Birden çok kategoride var; birini seçin:", "Bu adda birim yok. Bunu mu demek istediniz:",
      "Bu adda birim yok."},
-    {"Digits type the number; decimal point: . or , (main keyboard or keypad), / or \\.\n"
+    {"Digits type the number; decimal point: . or , (keypad too), / or \\.\n"
      "Main keyboard minus: changes the sign; a letter or space: starts again at 0.\n"
      "Keypad + - * / (or = on the main keyboard): calculate; Enter: the result.\n"
      "Esc: clears (twice: the calculation too); Backspace: deletes the last character.\n"
@@ -67,8 +67,7 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Find a unit:", "name or symbol", "Units", "Enter: go to the unit; Esc: close.",
      "Found in several categories; choose one:", "No unit by that name. Did you mean:",
      "No unit by that name."},
-    {"Ziffern tippen die Zahl; Dezimalzeichen: . oder , (Haupttastatur oder Ziffernblock), / oder "
-     "\\.\n"
+    {"Ziffern tippen die Zahl; Dezimalzeichen: . oder , (auch Ziffernblock), / oder \\.\n"
      "Minus der Haupttastatur: wechselt das Vorzeichen; Buchstabe oder Leertaste: neu bei 0.\n"
      "Ziffernblock + - * / (oder = der Haupttastatur): rechnen; Enter: Ergebnis.\n"
      "Esc: löscht (zweimal: auch die Rechnung); Rücktaste: letztes Zeichen löschen.\n"
@@ -88,7 +87,7 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Einheit suchen:", "Name oder Zeichen", "Einheiten", "Enter: zur Einheit; Esc: schließen.",
      "In mehreren Kategorien; bitte eine wählen:", "Keine Einheit dieses Namens. Meinten Sie:",
      "Keine Einheit dieses Namens."},
-    {"Les chiffres tapent le nombre ; virgule : . ou , (clavier principal ou pavé), / ou \\.\n"
+    {"Les chiffres tapent le nombre ; virgule : . ou , (pavé aussi), / ou \\.\n"
      "Moins du clavier principal : change le signe ; lettre ou espace : reprend à 0.\n"
      "Pavé + - * / (ou = du clavier principal) : calcul ; Entrée : le résultat.\n"
      "Échap : efface (deux fois : le calcul aussi) ; Retour arrière : dernier caractère.\n"

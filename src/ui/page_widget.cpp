@@ -64,7 +64,7 @@ QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
         pixelRatio);
 }
 
-BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
+BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint) {
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
@@ -79,14 +79,17 @@ BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
 void BoxNote::Show(const QString& text, const QRect& box, const QRect& area) {
     setText(text);
     setWordWrap(false);
-    adjustSize();
+    ensurePolished();  // the size it is shown with
     // Within the window: lines broken to its width, moved left from the box's edge as
-    // far as needed, and above the box when there is no room below it.
+    // far as needed, and above the box when there is no room below it. (Not adjustSize:
+    // it cuts a window to two thirds of the screen's width, the text with it.)
     constexpr int kInset = 2;
     const int room = std::max(area.width() - 2 * kInset, 1);
-    if (width() > room) {
+    if (sizeHint().width() > room) {
         setWordWrap(true);
         resize(room, heightForWidth(room));
+    } else {
+        resize(sizeHint());
     }
     const int x =
         std::max(std::min(box.left(), area.right() + 1 - kInset - width()), area.left() + kInset);

@@ -661,6 +661,36 @@ class UiTest : public QObject {
         QCOMPARE(vacuum.Box(3)->text(), QString("12.935"));
     }
 
+    // The note of a paste without a number is whole and inside the window, in every
+    // language, wherever the box is and however narrow the window.
+    void noteStaysInsideTheWindow() {
+        const struct {
+            QRect box, window;
+        } cases[] = {
+            {QRect(130, 50, 245, 20), QRect(0, 0, 563, 454)},
+            {QRect(260, 100, 490, 40), QRect(0, 0, 300, 900)},   // narrower than the text
+            {QRect(20, 100, 100, 20), QRect(10, 10, 120, 400)},  // a few words a line
+            {QRect(130, 430, 245, 20), QRect(0, 0, 563, 454)},   // no room below the box
+        };
+        for (int language = 0; language < kLanguageCount; ++language) {
+            for (const auto& c : cases) {
+                BoxNote note(nullptr);
+                note.Show(PageText(PageWord::kNoNumber, language), c.box, c.window);
+                const QRect at = note.geometry();
+                QVERIFY(c.window.contains(at));
+                QVERIFY2(!at.intersects(c.box), qPrintable(QString("%1 %2,%3 %4x%5")
+                                                               .arg(language)
+                                                               .arg(at.x())
+                                                               .arg(at.y())
+                                                               .arg(at.width())
+                                                               .arg(at.height())));
+                QVERIFY(note.wordWrap() ? note.heightForWidth(at.width()) <= at.height()
+                                        : note.sizeHint().width() <= at.width());
+                note.hide();
+            }
+        }
+    }
+
     // Every unit of every category says what it is, in each of the four languages.
     void everyUnitHasItsTooltip() {
         Open();
