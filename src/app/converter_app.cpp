@@ -59,12 +59,12 @@ ConverterApp::ConverterApp(int& argc, char** argv)
 
 ConverterApp::~ConverterApp() = default;
 
-bool ConverterApp::HandOver(const QStringList& arguments) {
+bool ConverterApp::HandOver(const QStringList& arguments, const QString& activationToken) {
     m_instance =
         std::make_unique<InstanceService>([this](const QStringList& args, const QString& token) {
             return OpenFromAnotherStart(args, token);
         });
-    return ClaimOrHandOver(*m_instance, arguments) == Instance::kHandedOver;
+    return ClaimOrHandOver(*m_instance, arguments, activationToken) == Instance::kHandedOver;
 }
 
 bool ConverterApp::OpenFromAnotherStart(const QStringList& arguments,

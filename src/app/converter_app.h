@@ -20,9 +20,10 @@ class ConverterApp {
     ~ConverterApp();
 
     // True when the window of an earlier start took `arguments` (a start's, without the
-    // program's name): this start then opens no window and writes no profile. Otherwise
-    // this start's window will be the one later starts hand over to.
-    [[nodiscard]] bool HandOver(const QStringList& arguments);
+    // program's name) and the launcher's `activationToken`: this start then opens no
+    // window and writes no profile. Otherwise this start's window will be the one later
+    // starts hand over to.
+    [[nodiscard]] bool HandOver(const QStringList& arguments, const QString& activationToken);
     // Creates and shows the window, at `start` when it names a page.
     [[nodiscard]] bool InitInstance(const StartPoint& start = {});
     int Run();

@@ -14,15 +14,13 @@ namespace {
 // How long a start waits for the running window to answer before it opens its own.
 constexpr int kAnswerMs = 10000;
 
-// The token a launcher hands a program so that its window may come to the front:
-// Wayland's, else the X11 startup id.
+}  // namespace
+
 QString ActivationToken() {
     QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     if (token.isEmpty()) token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     return token;
 }
-
-}  // namespace
 
 InstanceService::InstanceService(Opener open, QObject* parent)
     : QObject(parent), m_open(std::move(open)) {}
@@ -31,7 +29,8 @@ bool InstanceService::Open(const QStringList& arguments, const QString& activati
     return m_open(arguments, activationToken);
 }
 
-Instance ClaimOrHandOver(InstanceService& service, const QStringList& arguments) {
+Instance ClaimOrHandOver(InstanceService& service, const QStringList& arguments,
+                         const QString& activationToken) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()) return Instance::kFirst;
     const QString name = QString::fromLatin1(kInstanceName);
@@ -49,7 +48,7 @@ Instance ClaimOrHandOver(InstanceService& service, const QStringList& arguments)
     if (!claimed.isValid()) return Instance::kFirst;
     QDBusMessage call = QDBusMessage::createMethodCall(
         name, QString::fromLatin1(kInstancePath), QString::fromLatin1(kInstanceInterface), "Open");
-    call << arguments << ActivationToken();
+    call << arguments << activationToken;
     const QDBusReply<bool> taken = bus.call(call, QDBus::Block, kAnswerMs);
     return taken.isValid() && taken.value() ? Instance::kHandedOver : Instance::kFirst;
 }

@@ -37,9 +37,15 @@ enum class Instance {
     kHandedOver  // the running window took the arguments: nothing more to do
 };
 
-// Claims the name for `service`, or hands `arguments` to the window that owns it. Any
-// failure on the way (no session bus, no answer) counts as kFirst: a window of its own,
-// as without a bus.
-[[nodiscard]] Instance ClaimOrHandOver(InstanceService& service, const QStringList& arguments);
+// The token a launcher hands a program so that its window may come to the front:
+// Wayland's XDG_ACTIVATION_TOKEN, else the X11 startup id. Read it before Qt starts,
+// which takes the startup id for itself.
+QString ActivationToken();
+
+// Claims the name for `service`, or hands `arguments` and `activationToken` to the window
+// that owns it. Any failure on the way (no session bus, no answer) counts as kFirst: a
+// window of its own, as without a bus.
+[[nodiscard]] Instance ClaimOrHandOver(InstanceService& service, const QStringList& arguments,
+                                       const QString& activationToken);
 
 }  // namespace tevrimo
