@@ -75,7 +75,10 @@ bool ConverterApp::OpenFromAnotherStart(const QStringList& arguments,
     for (const std::string& w : words) argv.push_back(w.c_str());
     argv.push_back(nullptr);
     const StartRequest request = ReadArguments(static_cast<int>(words.size()), argv.data());
-    if (request.kind != StartRequest::Kind::kRun || !m_window) return false;
+    // A window already closed (saving, about to end) takes nothing: the start opens its own.
+    if (request.kind != StartRequest::Kind::kRun || !m_window || !m_window->isVisible()) {
+        return false;
+    }
     const StartPoint& start = request.start;
     if (start.tab >= 0) m_window->ShowUnit(start.tab, start.row);
     if (start.value) m_window->EnterValue(*start.value);
