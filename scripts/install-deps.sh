@@ -11,6 +11,8 @@ set -euo pipefail
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       xvfb xauth fonts-dejavu-core locales time acl attr
       libsystemd-dev dbus-daemon dbus-bin libglib2.0-bin
+      # typing at the real program under real keyboard layouts
+      x11-xkb-utils xkb-data xdotool xclip
       # what the tests check with: manual pages, completions in each shell, the desktop
       # entry and AppStream data, the Debian package
       mandoc man-db zsh fish desktop-file-utils appstream dpkg-dev)

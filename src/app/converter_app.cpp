@@ -10,7 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <string>
+#include <vector>
+
 #include "main_dialog.h"
+#include "single_instance.h"
 
 namespace tevrimo {
 
@@ -54,6 +58,38 @@ ConverterApp::ConverterApp(int& argc, char** argv)
 }
 
 ConverterApp::~ConverterApp() = default;
+
+bool ConverterApp::HandOver(const QStringList& arguments, const QString& activationToken) {
+    m_instance =
+        std::make_unique<InstanceService>([this](const QStringList& args, const QString& token) {
+            return OpenFromAnotherStart(args, token);
+        });
+    return ClaimOrHandOver(*m_instance, arguments, activationToken) == Instance::kHandedOver;
+}
+
+bool ConverterApp::OpenFromAnotherStart(const QStringList& arguments,
+                                        const QString& activationToken) {
+    std::vector<std::string> words{"tevrimo"};
+    for (const QString& a : arguments) words.push_back(a.toStdString());
+    std::vector<const char*> argv;
+    for (const std::string& w : words) argv.push_back(w.c_str());
+    argv.push_back(nullptr);
+    const StartRequest request = ReadArguments(static_cast<int>(words.size()), argv.data());
+    // A window already closed (saving, about to end) takes nothing: the start opens its own.
+    if (request.kind != StartRequest::Kind::kRun || !m_window || !m_window->isVisible()) {
+        return false;
+    }
+    const StartPoint& start = request.start;
+    if (start.tab >= 0) m_window->ShowUnit(start.tab, start.row);
+    if (start.value) m_window->EnterValue(*start.value);
+    // Wayland lets a window come forward with the token the launcher gave the start.
+    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    return true;
+}
 
 bool ConverterApp::InitInstance(const StartPoint& start) {
     m_window = std::make_unique<MainDialog>(m_profile, QApplication::applicationName());

@@ -2,6 +2,7 @@
 // The desktop program. Whatever ends it early ends it with one line on standard error:
 // status 2 for bad arguments, 1 for anything else.
 #include <unistd.h>
+#include <QStringList>
 #include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "arguments.h"
 #include "converter_app.h"
+#include "single_instance.h"
 #include "user_text.h"
 
 namespace {
@@ -66,9 +68,14 @@ int Run(int argc, char** argv) {
         case StartRequest::Kind::kRun: break;
     }
     if (!request.platformGiven && !tevrimo::DisplayAvailable("tevrimo")) return 1;
+    QStringList arguments;  // as given, before Qt takes its own options out
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QString activationToken = tevrimo::ActivationToken();
     qInstallMessageHandler(OnQtMessage);
     tevrimo::ConverterApp app(argc, argv);
     g_starting = false;
+    // A window is open already: it shows what was asked, and this start is done.
+    if (app.HandOver(arguments, activationToken)) return 0;
     if (!app.InitInstance(request.start)) return 1;
     return app.Run();
 }

@@ -29,8 +29,8 @@ struct Texts {
 
 // Turkish, English, German, French.
 constexpr Texts kTexts[kLanguageCount] = {
-    {"Rakamlar sayıyı yazar; nokta: tuş takımının virgülü, / veya \\.\n"
-     "Ana klavyenin - tuşu: işaret değiştirir; nokta (.) tuşu: 0'dan başlatır.\n"
+    {"Rakamlar sayıyı yazar; ondalık nokta: . veya , (tuş takımında da), / veya \\.\n"
+     "Ana klavyenin - tuşu: işaret değiştirir; harf veya boşluk: 0'dan başlatır.\n"
      "Tuş takımında + - * / (ya da ana klavyede =): hesap; Enter: sonuç.\n"
      "Esc: siler (iki kez: hesabı da); Geri: son karakteri siler.\n"
      "Yukarı/Aşağı: sayıyı düzenler; Tab: sonraki kutu, yeni sayı;\n"
@@ -48,8 +48,8 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Birim bul:", "birim adı veya simgesi", "Birimler", "Enter: birime git; Esc: kapat.",
      "Birden çok kategoride var; birini seçin:", "Bu adda birim yok. Bunu mu demek istediniz:",
      "Bu adda birim yok."},
-    {"Digits type the number; keypad decimal point, / or \\ is the decimal point.\n"
-     "Main keyboard minus: changes the sign; period key (.): starts again at 0.\n"
+    {"Digits type the number; decimal point: . or , (keypad too), / or \\.\n"
+     "Main keyboard minus: changes the sign; a letter or space: starts again at 0.\n"
      "Keypad + - * / (or = on the main keyboard): calculate; Enter: the result.\n"
      "Esc: clears (twice: the calculation too); Backspace: deletes the last character.\n"
      "Up/Down: tidy the number; Tab: next box, new number;\n"
@@ -67,8 +67,8 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Find a unit:", "name or symbol", "Units", "Enter: go to the unit; Esc: close.",
      "Found in several categories; choose one:", "No unit by that name. Did you mean:",
      "No unit by that name."},
-    {"Ziffern tippen die Zahl; Dezimalpunkt: Komma des Ziffernblocks, / oder \\.\n"
-     "Minus der Haupttastatur: wechselt das Vorzeichen; Punkt (.): neu bei 0.\n"
+    {"Ziffern tippen die Zahl; Dezimalzeichen: . oder , (auch Ziffernblock), / oder \\.\n"
+     "Minus der Haupttastatur: wechselt das Vorzeichen; Buchstabe oder Leertaste: neu bei 0.\n"
      "Ziffernblock + - * / (oder = der Haupttastatur): rechnen; Enter: Ergebnis.\n"
      "Esc: löscht (zweimal: auch die Rechnung); Rücktaste: letztes Zeichen löschen.\n"
      "Auf/Ab: Zahl ordnen; Tab: nächstes Feld, neue Zahl;\n"
@@ -87,8 +87,8 @@ constexpr Texts kTexts[kLanguageCount] = {
      "Einheit suchen:", "Name oder Zeichen", "Einheiten", "Enter: zur Einheit; Esc: schließen.",
      "In mehreren Kategorien; bitte eine wählen:", "Keine Einheit dieses Namens. Meinten Sie:",
      "Keine Einheit dieses Namens."},
-    {"Les chiffres tapent le nombre ; point décimal : celui du pavé, / ou \\.\n"
-     "Moins du clavier principal : change le signe ; touche point (.) : reprend à 0.\n"
+    {"Les chiffres tapent le nombre ; virgule : . ou , (pavé aussi), / ou \\.\n"
+     "Moins du clavier principal : change le signe ; lettre ou espace : reprend à 0.\n"
      "Pavé + - * / (ou = du clavier principal) : calcul ; Entrée : le résultat.\n"
      "Échap : efface (deux fois : le calcul aussi) ; Retour arrière : dernier caractère.\n"
      "Haut/Bas : arrange le nombre ; Tab : case suivante, nouveau nombre ;\n"

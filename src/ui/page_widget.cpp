@@ -17,6 +17,8 @@
 #include <optional>
 
 #include "keys.h"
+#include "languages.h"
+#include "number_text.h"
 #include "page_texts.h"
 #include "pictures.h"
 #include "pumpdown.h"
@@ -62,7 +64,7 @@ QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
         pixelRatio);
 }
 
-BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
+BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint) {
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
@@ -74,10 +76,28 @@ BoxNote::BoxNote(QWidget* parent) : QLabel(parent, Qt::ToolTip) {
     connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
 }
 
-void BoxNote::Show(const QString& text, QPoint at) {
+void BoxNote::Show(const QString& text, const QRect& box, const QRect& area) {
     setText(text);
-    adjustSize();
-    move(at);
+    setWordWrap(false);
+    ensurePolished();  // the size it is shown with
+    // Within the window: lines broken to its width, moved left from the box's edge as
+    // far as needed, and above the box when there is no room below it. (Not adjustSize:
+    // it cuts a window to two thirds of the screen's width, the text with it.)
+    constexpr int kInset = 2;
+    const int room = std::max(area.width() - 2 * kInset, 1);
+    if (sizeHint().width() > room) {
+        setWordWrap(true);
+        resize(room, heightForWidth(room));
+    } else {
+        resize(sizeHint());
+    }
+    const int x =
+        std::max(std::min(box.left(), area.right() + 1 - kInset - width()), area.left() + kInset);
+    int y = box.bottom() + 1;
+    if (y + height() > area.bottom() + 1 && box.top() - height() >= area.top()) {
+        y = box.top() - height();
+    }
+    move(x, y);
     show();
     m_timer.start(kShownMs);
     qApp->installEventFilter(this);
@@ -314,29 +334,31 @@ void PageWidget::NameRow(int row) {
     Box(row)->setAccessibleName(name);
 }
 
-void PageWidget::DescribeRow(int row, const QString& legend) {
-    // What the unit is, at its button and for its box; the key legend as the tooltip of
-    // every box with a unit (and once for the whole page to assistive technology).
+void PageWidget::DescribeRow(int row) {
+    // What the unit is, at its button and its box, a line or two that leaves the rows
+    // below in sight.
     QString about;
     if (m_table.IsUnitRow(row) && IsLanguage(m_language)) {
         about = Text(m_table.FullName(row, m_language)) + QLatin1Char('\n') +
                 QString::fromStdString(UnitSizeText(m_table, row, m_language));
     }
-    const bool unit = !about.isEmpty();
     Button(row)->setToolTip(about);
     Button(row)->setAccessibleDescription(about);
-    Box(row)->setToolTip(unit ? legend : QString());
+    Box(row)->setToolTip(about);
     Box(row)->setAccessibleDescription(about);
 }
 
 void PageWidget::LanguageApplied(int language) {
     m_language = language;
     setAccessibleName(Text(m_table.names[static_cast<std::size_t>(language)]));
+    // The key legend is the page's: its tooltip wherever no control has one of its own,
+    // and its description once for assistive technology.
     const QString legend = KeyLegend(language, m_table.kind == CategoryKind::kVacuum);
+    setToolTip(legend);
     setAccessibleDescription(legend);
     for (int r = 0; r < kRowCount; ++r) {
         NameRow(r);
-        DescribeRow(r, legend);
+        DescribeRow(r);
         Box(r)->SetLanguage(language);
     }
     emit languageApplied(language);
@@ -357,7 +379,9 @@ constexpr qsizetype kMaxPastedNumber = 4096;
 
 // The number in the clipboard, read as the command line reads a value with --strict:
 // one line (the line end a copied line brings along is dropped), a number and nothing
-// else, blanks around it allowed and left out. Nothing when it holds anything else.
+// else, blanks around it allowed and left out. In a session whose language writes a
+// decimal comma "12,5" is 12.5 too, entered as "12.5". Nothing when it holds anything
+// else.
 std::optional<std::string> ClipboardNumber() {
     QString text = QGuiApplication::clipboard()->text();
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
@@ -365,10 +389,14 @@ std::optional<std::string> ClipboardNumber() {
     if (text.size() > kMaxPastedNumber) return std::nullopt;
     const std::string line = text.toStdString();
     double value = 0;
-    if (!ParseWholeNumber(line, value)) return std::nullopt;
+    if (!ParseWholeNumber(line, value, DecimalMarkOf(LanguageFromEnvironment()))) {
+        return std::nullopt;
+    }
     const std::size_t first = line.find_first_not_of(" \t");
     const std::size_t last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1);
+    std::string number = line.substr(first, last - first + 1);
+    std::replace(number.begin(), number.end(), ',', '.');  // the page's texts write "."
+    return number;
 }
 
 }  // namespace
@@ -378,8 +406,10 @@ bool PageWidget::PasteNumber(int row) {
     if (box->isReadOnly()) return false;
     const std::optional<std::string> number = ClipboardNumber();
     if (!number) {
+        const QWidget* frame = window();
         m_note->Show(PageText(PageWord::kNoNumber, box->Language()),
-                     box->mapToGlobal(QPoint(0, box->height())));
+                     QRect(box->mapToGlobal(QPoint(0, 0)), box->size()),
+                     QRect(frame->mapToGlobal(QPoint(0, 0)), frame->size()));
         return false;
     }
     return TypeIntoBox(row, *number);

@@ -31,8 +31,8 @@ class BoxNote : public QLabel {
   public:
     static constexpr int kShownMs = 8000;
     explicit BoxNote(QWidget* parent);
-    // Shows `text` with its top-left corner at `at` (global coordinates).
-    void Show(const QString& text, QPoint at);
+    // Shows `text` below `box` (global coordinates), inside `area`, the window's.
+    void Show(const QString& text, const QRect& box, const QRect& area);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,7 +155,7 @@ class PageWidget : public QWidget, public PageWindow {
     // Accessible names of row `row`'s button and box, after its caption.
     void NameRow(int row);
     // Tooltips and accessible descriptions of row `row`, in the page's language.
-    void DescribeRow(int row, const QString& legend);
+    void DescribeRow(int row);
 
     const CategoryTable& m_table;
     TabOrder m_tabOrder;

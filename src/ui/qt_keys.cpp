@@ -14,8 +14,11 @@ struct KeyCode {
     int code;
 };
 
-// Keys of the main keyboard and the editing block, shifted symbols mapped to the key
-// that carries them on a US keyboard.
+// Keys of the main keyboard and the editing block. The page's key table was made for the
+// Turkish keyboard, where the key that types "." is 0xBF and the one that types "," is
+// 0xDC, both decimal points. Qt names the character a key types, so "." and "," are the
+// decimal point in every layout, as "/" and "\" are; other shifted symbols go to the
+// key that carries them on a US keyboard.
 constexpr KeyCode kMainKeys[] = {
     {Qt::Key_Escape, vk::kEscape},
     {Qt::Key_Backspace, vk::kBack},
@@ -48,9 +51,9 @@ constexpr KeyCode kMainKeys[] = {
     {Qt::Key_Underscore, vk::kOemMinus},
     {Qt::Key_Equal, vk::kOemPlus},
     {Qt::Key_Plus, vk::kOemPlus},
-    {Qt::Key_Comma, vk::kOemComma},
+    {Qt::Key_Comma, vk::kOem5},
     {Qt::Key_Less, vk::kOemComma},
-    {Qt::Key_Period, vk::kOemPeriod},
+    {Qt::Key_Period, vk::kOem2},
     {Qt::Key_Greater, vk::kOemPeriod},
     {Qt::Key_Slash, vk::kOem2},
     {Qt::Key_Question, vk::kOem2},

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Qt key events as the virtual-key codes of the page's key table, the way a US
-// keyboard gives them.
+// Qt key events as the virtual-key codes of the page's key table, by the character a
+// key types: "." and "," of the main keyboard are the decimal point in every layout.
 #pragma once
 
 #include "keys.h"

@@ -155,6 +155,10 @@ UnitFinder::UnitFinder(QWidget* parent)
     m_status->hide();
     m_line->setClearButtonEnabled(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A horizontal scroll bar would take the height of the rows it is sized for (at
+    // scale 2 only one row showed): a long entry is shortened, whole in its tooltip.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->hide();
     m_line->installEventFilter(this);
     m_list->installEventFilter(this);
@@ -193,7 +197,10 @@ QString UnitFinder::Status() const {
 void UnitFinder::ShowHits(std::vector<UnitHit> hits, const QString& status) {
     m_hits = std::move(hits);
     m_list->clear();
-    for (const UnitHit& h : m_hits) m_list->addItem(HitText(h, m_language));
+    for (const UnitHit& h : m_hits) {
+        auto* item = new QListWidgetItem(HitText(h, m_language), m_list);
+        item->setToolTip(item->text());
+    }
     // As tall as its items, up to nine of them; more scroll.
     constexpr int kMostRows = 9;
     const int rows = std::min(m_list->count(), kMostRows);

@@ -400,8 +400,12 @@ class UiTest : public QObject {
         const char* words[] = {"Rakamlar", "Digits", "Ziffern", "chiffres"};
         for (int k : {kEnglish, kFrench, kGerman, kTurkish}) {
             QTest::mouseClick(&Page(), Qt::LeftButton, {}, Page().Flag(k)->geometry().center());
-            QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(k, false));
-            QVERIFY(Page().Box(5)->toolTip().contains(QString::fromUtf8(words[k])));
+            // A value box's tooltip is what its unit is, a line or two that leaves the
+            // rows below in sight; the legend is the page's own tooltip.
+            QCOMPARE(Page().Box(0)->toolTip(), Page().Button(0)->toolTip());
+            QCOMPARE(Page().Box(5)->toolTip().count('\n'), 1);
+            QCOMPARE(Page().toolTip(), KeyLegend(k, false));
+            QVERIFY(Page().toolTip().contains(QString::fromUtf8(words[k])));
             // Assistive technology finds the legend once, on the page, and what the unit
             // is at each box.
             QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&Page());
@@ -413,7 +417,7 @@ class UiTest : public QObject {
                      Page().Button(0)->toolTip());
         }
         ClickTab(12);  // the vacuum page explains its mode buttons
-        QCOMPARE(Page().Box(0)->toolTip(), KeyLegend(kTurkish, true));
+        QCOMPARE(Page().toolTip(), KeyLegend(kTurkish, true));
         QVERIFY(KeyLegend(kTurkish, true).startsWith(KeyLegend(kTurkish, false)));
         for (int k = 0; k < kLanguageCount; ++k) {
             QVERIFY(KeyLegend(k, true).contains("t = 1.3 · V/S · ln(1013.25 mbar / p)"));
@@ -567,17 +571,44 @@ class UiTest : public QObject {
         QTest::keyClick(page.Box(1), Qt::Key_Return);
         QCOMPARE(Box(1), QString("5.5"));
         QCOMPARE(Box(0), QString("5.5E-010"));  // and converted from there
-        // Anything that is not entirely a number changes nothing, and says so.
-        for (const char* junk : {"12 kg", "", "1\n2", "abc", "1,5"}) {
-            clipboard->setText(junk);
-            QVERIFY(!page.PasteNumber(0));
+        // Anything that is not entirely a number changes nothing, and says so in a note
+        // that lies inside the window in every language. A decimal comma is a number
+        // only where the session's language writes one, and is entered as ".".
+        const QRect window(m_window->mapToGlobal(QPoint(0, 0)), m_window->size());
+        const struct {
+            const char* sessionLanguage;
+            const char* clipboard;
+            const char* entered;  // null: not a number
+        } pastes[] = {
+            {"en", "12 kg", nullptr},   {"en", "", nullptr},    {"en", "1\n2", nullptr},
+            {"en", "abc", nullptr},     {"en", "1,5", nullptr}, {"de_DE", "1,234,5", nullptr},
+            {"tr", "1.234,5", nullptr}, {"fr", "12,", nullptr}, {"de_DE", " 12,5 ", "12.5"},
+            {"tr", "-0,25", "-0.25"},   {"fr", "7.5", "7.5"},   {"en", "5.5", "5.5"},
+        };
+        int noteLanguage = kTurkish;
+        for (const auto& p : pastes) {
+            qputenv("LANGUAGE", p.sessionLanguage);
+            clipboard->setText(QString::fromUtf8(p.clipboard));
+            const QString what = QString("%1: '%2'").arg(p.sessionLanguage, p.clipboard);
+            QVERIFY2(page.PasteNumber(1) == (p.entered != nullptr), qPrintable(what));
+            if (p.entered) {
+                QCOMPARE(Box(1), QString(p.entered));
+                QCOMPARE(page.Logic().Entry(), std::string(p.entered));
+                continue;
+            }
             QVERIFY(page.Note().isVisible());
-            QCOMPARE(page.Note().text(), PageText(PageWord::kNoNumber, kTurkish));
+            QCOMPARE(page.Note().text(), PageText(PageWord::kNoNumber, noteLanguage));
+            QVERIFY2(window.contains(page.Note().geometry()), qPrintable(what));
             QTest::keyClick(page.Box(1), Qt::Key_Shift);  // the next key takes it away
             QVERIFY(!page.Note().isVisible());
             QCOMPARE(Box(1), QString("5.5"));
             QCOMPARE(page.Logic().Entry(), std::string("5.5"));
+            noteLanguage = (noteLanguage + 1) % kLanguageCount;
+            QTest::mouseClick(&page, Qt::LeftButton, {},
+                              page.Flag(noteLanguage)->geometry().center());
+            page.Box(1)->setFocus();
         }
+        qunsetenv("LANGUAGE");
         // Copy row and Copy page: caption TAB value, in the page's language.
         QTest::mouseClick(&page, Qt::LeftButton, {}, page.Flag(kEnglish)->geometry().center());
         page.CopyRow(3);
@@ -631,6 +662,36 @@ class UiTest : public QObject {
         QVERIFY(vacuum.PasteNumber(6));
         QCOMPARE(vacuum.Box(7)->text(), QString("5.25045"));
         QCOMPARE(vacuum.Box(3)->text(), QString("12.935"));
+    }
+
+    // The note of a paste without a number is whole and inside the window, in every
+    // language, wherever the box is and however narrow the window.
+    void noteStaysInsideTheWindow() {
+        const struct {
+            QRect box, window;
+        } cases[] = {
+            {QRect(130, 50, 245, 20), QRect(0, 0, 563, 454)},
+            {QRect(260, 100, 490, 40), QRect(0, 0, 300, 900)},   // narrower than the text
+            {QRect(20, 100, 100, 20), QRect(10, 10, 120, 400)},  // a few words a line
+            {QRect(130, 430, 245, 20), QRect(0, 0, 563, 454)},   // no room below the box
+        };
+        for (int language = 0; language < kLanguageCount; ++language) {
+            for (const auto& c : cases) {
+                BoxNote note(nullptr);
+                note.Show(PageText(PageWord::kNoNumber, language), c.box, c.window);
+                const QRect at = note.geometry();
+                QVERIFY(c.window.contains(at));
+                QVERIFY2(!at.intersects(c.box), qPrintable(QString("%1 %2,%3 %4x%5")
+                                                               .arg(language)
+                                                               .arg(at.x())
+                                                               .arg(at.y())
+                                                               .arg(at.width())
+                                                               .arg(at.height())));
+                QVERIFY(note.wordWrap() ? note.heightForWidth(at.width()) <= at.height()
+                                        : note.sizeHint().width() <= at.width());
+                note.hide();
+            }
+        }
     }
 
     // Every unit of every category says what it is, in each of the four languages.
@@ -749,33 +810,56 @@ class UiTest : public QObject {
     }
 
     void keyMapping() {
+        // Keys as Qt reports them under real layouts: by the character they type. The
+        // main keyboard's "." and "," are decimal points wherever they are (0xBF and 0xDC,
+        // the Turkish keyboard's "." and "," keys); the key at the US "." place that
+        // types "ç" on a Turkish keyboard starts again at 0.
         const struct {
+            const char* layout;
             int key;
             Qt::KeyboardModifiers mods;
+            const char* text;
             int code;
         } cases[] = {
-            {Qt::Key_5, Qt::KeypadModifier, 0x65},
-            {Qt::Key_Plus, Qt::KeypadModifier, 0x6B},
-            {Qt::Key_Minus, Qt::KeypadModifier, 0x6D},
-            {Qt::Key_Asterisk, Qt::KeypadModifier, 0x6A},
-            {Qt::Key_Slash, Qt::KeypadModifier, 0x6F},
-            {Qt::Key_Period, Qt::KeypadModifier, 0x6E},
-            {Qt::Key_Minus, {}, 0xBD},
-            {Qt::Key_Equal, {}, 0xBB},
-            {Qt::Key_Plus, Qt::ShiftModifier, 0xBB},
-            {Qt::Key_Period, {}, 0xBE},
-            {Qt::Key_Comma, {}, 0xBC},
-            {Qt::Key_Slash, {}, 0xBF},
-            {Qt::Key_Backslash, {}, 0xDC},
-            {Qt::Key_7, {}, 0x37},
-            {Qt::Key_Q, {}, 0x51},
-            {Qt::Key_F1, {}, 0x70},
-            {Qt::Key_Escape, {}, 0x1B},
-            {Qt::Key_Udiaeresis, {}, kOtherKey},
+            {"us", Qt::Key_Period, {}, ".", 0xBF},
+            {"us", Qt::Key_Comma, {}, ",", 0xDC},
+            {"us", Qt::Key_Slash, {}, "/", 0xBF},
+            {"us", Qt::Key_Backslash, {}, "\\", 0xDC},
+            {"us", Qt::Key_Greater, Qt::ShiftModifier, ">", 0xBE},
+            {"us", Qt::Key_Minus, {}, "-", 0xBD},
+            {"us", Qt::Key_Equal, {}, "=", 0xBB},
+            {"us", Qt::Key_Plus, Qt::ShiftModifier, "+", 0xBB},
+            {"us", Qt::Key_7, {}, "7", 0x37},
+            {"us", Qt::Key_Q, {}, "q", 0x51},
+            {"us", Qt::Key_F1, {}, "", 0x70},
+            {"us", Qt::Key_Escape, {}, "", 0x1B},
+            {"us", Qt::Key_5, Qt::KeypadModifier, "5", 0x65},
+            {"us", Qt::Key_Plus, Qt::KeypadModifier, "+", 0x6B},
+            {"us", Qt::Key_Minus, Qt::KeypadModifier, "-", 0x6D},
+            {"us", Qt::Key_Asterisk, Qt::KeypadModifier, "*", 0x6A},
+            {"us", Qt::Key_Slash, Qt::KeypadModifier, "/", 0x6F},
+            {"us", Qt::Key_Period, Qt::KeypadModifier, ".", 0x6E},
+            {"tr", Qt::Key_Period, {}, ".", 0xBF},
+            {"tr", Qt::Key_Comma, {}, ",", 0xDC},
+            {"tr", Qt::Key_Ccedilla, {}, "ç", kOtherKey},
+            {"tr", Qt::Key_Odiaeresis, {}, "ö", kOtherKey},
+            {"de", Qt::Key_Period, {}, ".", 0xBF},
+            {"de", Qt::Key_Comma, {}, ",", 0xDC},
+            {"de", Qt::Key_Slash, Qt::ShiftModifier, "/", 0xBF},
+            {"de", Qt::Key_Comma, Qt::KeypadModifier, ",", 0x6E},
+            {"de", Qt::Key_Udiaeresis, {}, "ü", kOtherKey},
+            {"fr", Qt::Key_Period, Qt::ShiftModifier, ".", 0xBF},
+            {"fr", Qt::Key_Comma, {}, ",", 0xDC},
+            {"fr", Qt::Key_1, Qt::ShiftModifier, "1", 0x31},
+            {"fr", Qt::Key_0, Qt::ShiftModifier, "0", 0x30},
+            {"fr", Qt::Key_Eacute, {}, "é", kOtherKey},
         };
         for (const auto& c : cases) {
-            QKeyEvent event(QEvent::KeyPress, c.key, c.mods);
-            QCOMPARE(VirtualKeyOf(event), c.code);
+            QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromUtf8(c.text));
+            QVERIFY2(
+                VirtualKeyOf(event) == c.code,
+                qPrintable(
+                    QString("%1 '%2': %3").arg(c.layout, c.text).arg(VirtualKeyOf(event), 0, 16)));
         }
         QKeyEvent alt(QEvent::KeyPress, Qt::Key_4, Qt::AltModifier);
         QVERIFY(IsSystemKey(alt));
