@@ -18,7 +18,7 @@ struct KeyCode {
 // Turkish keyboard, where the key that types "." is 0xBF and the one that types "," is
 // 0xDC, both decimal points. Qt names the character a key types, so "." and "," are the
 // decimal point in every layout, as "/" and "\" are; other shifted symbols go to the
-// key that carries them on a US keyboard.
+// key that carries them on a US keyboard (the digit row's are taken by place first).
 constexpr KeyCode kMainKeys[] = {
     {Qt::Key_Escape, vk::kEscape},
     {Qt::Key_Backspace, vk::kBack},
@@ -88,6 +88,16 @@ constexpr KeyCode kKeypadKeys[] = {
     {Qt::Key_Enter, vk::kReturn}, {Qt::Key_Return, vk::kReturn},
 };
 
+// The digit row by its place: xkb numbers its keys 10 ("1") to 19 ("0") in every layout
+// (X11, Wayland and the Linux console alike). The table's digit codes stand for these
+// keys, whatever they type: the French row types "&é\"'(-è_çà" without Shift, the German
+// one "&" with Shift+6. Zero when the key is elsewhere or its place is not known.
+int DigitRowKey(const QKeyEvent& event) {
+    const quint32 place = event.nativeScanCode();
+    if (place < 10 || place > 19) return 0;
+    return place == 19 ? vk::k0 : vk::k0 + static_cast<int>(place - 9);
+}
+
 }  // namespace
 
 int VirtualKeyOf(const QKeyEvent& event) {
@@ -99,6 +109,7 @@ int VirtualKeyOf(const QKeyEvent& event) {
             if (k.qtKey == key) return k.code;
         }
     }
+    if (const int digit = DigitRowKey(event)) return digit;
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return vk::k0 + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return vk::kA + (key - Qt::Key_A);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::kF1 + (key - Qt::Key_F1);

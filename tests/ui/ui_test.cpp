@@ -820,6 +820,7 @@ class UiTest : public QObject {
             Qt::KeyboardModifiers mods;
             const char* text;
             int code;
+            quint32 place = 0;  // the key's xkb code; 0 where the platform gives none
         } cases[] = {
             {"us", Qt::Key_Period, {}, ".", 0xBF},
             {"us", Qt::Key_Comma, {}, ",", 0xDC},
@@ -853,9 +854,20 @@ class UiTest : public QObject {
             {"fr", Qt::Key_1, Qt::ShiftModifier, "1", 0x31},
             {"fr", Qt::Key_0, Qt::ShiftModifier, "0", 0x30},
             {"fr", Qt::Key_Eacute, {}, "é", kOtherKey},
+            // The digit row by its place, whatever its keys type.
+            {"fr", Qt::Key_Ampersand, {}, "&", 0x31, 10},
+            {"fr", Qt::Key_Eacute, {}, "é", 0x32, 11},
+            {"fr", Qt::Key_Minus, {}, "-", 0x36, 15},
+            {"fr", Qt::Key_Agrave, {}, "à", 0x30, 19},
+            {"de", Qt::Key_Ampersand, Qt::ShiftModifier, "&", 0x36, 15},
+            {"us", Qt::Key_Exclam, Qt::ShiftModifier, "!", 0x31, 10},
+            {"us", Qt::Key_Minus, {}, "-", 0xBD, 20},
+            {"tr", Qt::Key_Period, {}, ".", 0xBF, 61},
+            {"fr", Qt::Key_Period, Qt::KeypadModifier, ".", 0x6E, 91},
         };
         for (const auto& c : cases) {
-            QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromUtf8(c.text));
+            QKeyEvent event(QEvent::KeyPress, c.key, c.mods, c.place, 0, 0,
+                            QString::fromUtf8(c.text));
             QVERIFY2(
                 VirtualKeyOf(event) == c.code,
                 qPrintable(
