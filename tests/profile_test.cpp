@@ -260,6 +260,55 @@ TEST_F(ProfileTest, MergesAgainWhenTheFileChangesDuringTheSave) {
     }
 }
 
+// A writer that still has the replaced file open adds to it just after the replace: one
+// more save adds that; a change that is no append is reported. A save that another
+// holds the lock of waits, then gives up without writing.
+TEST_F(ProfileTest, NoChangeIsLostWithoutAWord) {
+    Write("[Settings]\ncurtab=1\n");
+    Profile p(m_path);
+    int fd = -1;
+    int calls = 0;
+    p.SetBeforeReplace([&] {
+        if (fd < 0) fd = ::open(m_path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    });
+    p.SetAfterReplace([&] {
+        if (++calls == 1) {
+            EXPECT_EQ(::write(fd, "late=1\n", 7), 7);
+        }
+    });
+    SaveResult result = p.WriteInts("Settings", {{"curtab", 5}});
+    EXPECT_TRUE(result);
+    EXPECT_EQ(result.warning, "");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=5\nlate=1\n");
+    ::close(fd);
+
+    fd = -1;
+    calls = 0;
+    p.SetBeforeReplace([&] {
+        if (fd < 0) fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
+    });
+    p.SetAfterReplace([&] {
+        if (++calls == 1) {
+            EXPECT_EQ(::pwrite(fd, "#", 1, 0), 1);
+        }
+    });
+    result = p.WriteInts("Settings", {{"curtab", 6}});
+    EXPECT_TRUE(result);
+    EXPECT_EQ(result.warning, "a change made to it while it was saved may be lost");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=6\nlate=1\n");
+    ::close(fd);
+
+    p.SetBeforeReplace(nullptr);
+    p.SetAfterReplace(nullptr);
+    const int holder = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    result = p.WriteInts("Settings", {{"curtab", 7}});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "another save kept it locked");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=6\nlate=1\n");
+    ::close(holder);
+}
+
 // Only temporary files of this profile's save, old and not held by a save that is
 // still running, are removed.
 TEST_F(ProfileTest, RemovesOnlyAbandonedTemporaryFiles) {
