@@ -153,8 +153,8 @@ void Prepend(std::deque<std::string>& rest, std::string_view path) {
 // Why the folder `fd` (shown as `shown`) is no place to save in, if it is not: it and
 // every folder above it, up to the first one the user owns outright (owns, and no one
 // else may write), must belong to the user or to root and be writable by no one else;
-// a sticky folder (as /tmp) only for an entry of the user's, `entryOwner` being the
-// owner of the entry the path goes on through. Run as root, another user's folder is
+// a sticky folder (as /tmp) only for an entry of the user's or root's, `entryOwner`
+// being the owner of the entry the path goes on through. Run as root, another user's folder is
 // another user's all the same.
 std::optional<std::string> Untrusted(int fd, std::string shown, uid_t entryOwner) {
     const uid_t me = ::geteuid();
@@ -168,7 +168,7 @@ std::optional<std::string> Untrusted(int fd, std::string shown, uid_t entryOwner
         if (st.st_uid != me && st.st_uid != 0)
             return "the folder " + Quoted(shown) + " on its path belongs to another user";
         if (st.st_uid == me && !othersWrite) return std::nullopt;
-        if (othersWrite && ((st.st_mode & S_ISVTX) == 0 || entryOwner != me))
+        if (othersWrite && ((st.st_mode & S_ISVTX) == 0 || (entryOwner != me && entryOwner != 0)))
             return "the folder " + Quoted(shown) + " on its path can be written by others";
         Fd parent(::openat(current, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
         struct stat above {};
