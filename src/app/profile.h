@@ -3,8 +3,9 @@
 // exit. Reading never fails (bad content gives the defaults). Writing reads the file as
 // it is then and changes only the given entries, so what others wrote meanwhile stays;
 // it replaces the file in one step, so it is never left half-written. It touches no
-// file but the profile: a symbolic link is followed only to a file of the user's, and
-// a save that cannot be done safely is not done, with the reason.
+// file but the profile, and only on the user's own path: no folder on it of another
+// user or writable by others (but sticky ones), no link of another user, and a file of
+// the user's. A save that cannot be done safely is not done, with the reason.
 #pragma once
 
 #include <functional>
