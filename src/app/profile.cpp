@@ -679,18 +679,18 @@ SaveResult WriteInPlace(const Snapshot& old, const std::string& text,
         changed = true;
         return NotSaved("it was changed while it was saved");
     }
-    const bool written = WriteAll(fd.Get(), text);
-    const int error = errno;
-    struct stat after {};
-    if (!written || ::fstat(fd.Get(), &after) != 0) {
-        // Back as it was; the old text fits where it stood.
-        if (WriteAll(fd.Get(), old.raw)) {
-            if (::ftruncate(fd.Get(), static_cast<off_t>(oldSize)) == 0) ::fsync(fd.Get());
+    // A write that fails puts the old text back; it fits where it stood.
+    const auto restore = [&](int error) {
+        if (WriteAll(fd.Get(), old.raw) &&
+            ::ftruncate(fd.Get(), static_cast<off_t>(oldSize)) == 0) {
+            ::fsync(fd.Get());
             return NotSaved("writing it failed: " + Why(error));
         }
         return NotSaved("writing it failed (" + Why(error) +
                         "), and so did putting the old text back: " + Why(errno));
-    }
+    };
+    struct stat after {};
+    if (!WriteAll(fd.Get(), text) || ::fstat(fd.Get(), &after) != 0) return restore(errno);
     // Bytes beyond both texts were appended while this wrote. Behind a longer new text
     // they already follow it, though what came first may have been written over; behind
     // a shorter one they are moved up to follow it.
@@ -716,7 +716,7 @@ SaveResult WriteInPlace(const Snapshot& old, const std::string& text,
         }
     }
     if (::ftruncate(fd.Get(), static_cast<off_t>(keep)) != 0 || ::fsync(fd.Get()) != 0)
-        return NotSaved("writing it failed: " + Why(errno));
+        return restore(errno);
     SaveResult done{true, {}, {}};
     if (lost) done.warning = kMayBeLost;
     return done;
