@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -307,6 +309,57 @@ TEST_F(ProfileTest, NoChangeIsLostWithoutAWord) {
     EXPECT_EQ(result.reason, "another save kept it locked");
     EXPECT_EQ(Read(), "[Settings]\ncurtab=6\nlate=1\n");
     ::close(holder);
+}
+
+// A writer appends numbered lines, opening the file anew for each, while saves run one
+// after another, with the file as one name and as one of two: every line is still
+// there, or a save said that a change may be lost. The writer keeps a few lines ahead
+// of the saves, so that it writes while they run.
+TEST_F(ProfileTest, LinesAppendedDuringSavesAreKept) {
+    constexpr int kSaves = 150, kLinesPerSave = 20;
+    for (const bool hardLinked : {false, true}) {
+        Write("[Settings]\ncurtab=1\n");
+        const std::string other = m_dir + "/other.ini";
+        ::unlink(other.c_str());
+        if (hardLinked) {
+            ASSERT_EQ(::link(m_path.c_str(), other.c_str()), 0);
+        }
+        std::atomic<int> saves{0}, written{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            while (!stop) {
+                const int n = written + 1;
+                if (n > kLinesPerSave * (saves + 1)) {
+                    std::this_thread::yield();
+                    continue;
+                }
+                const std::string line = "a" + std::to_string(n) + "=1\n";
+                const int fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+                if (fd >= 0 &&
+                    ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
+                    written = n;
+                }
+                if (fd >= 0) ::close(fd);
+            }
+        });
+        Profile p(m_path);
+        bool warned = false;
+        for (; saves < kSaves; ++saves) {
+            const SaveResult result = p.WriteInts("Settings", {{"curtab", saves}});
+            warned = warned || !result.warning.empty();
+            if (!result) {
+                EXPECT_EQ(result.reason, "it kept changing while it was saved");
+            }
+        }
+        stop = true;
+        writer.join();
+        const std::string text = Read();
+        int lost = 0;
+        for (int n = 1; n <= written; ++n)
+            lost += text.find("\na" + std::to_string(n) + "=1\n") == std::string::npos;
+        EXPECT_TRUE(lost == 0 || warned) << lost << " of " << written << " lines lost";
+        EXPECT_GT(written, kSaves) << "the writer barely ran";
+    }
 }
 
 // Only temporary files of this profile's save, old and not held by a save that is
