@@ -175,6 +175,8 @@ TEST(Cli, PumpDownComputesTheMissingQuantity) {
     EXPECT_EQ(RunCli("pumpdown --capacity 1 --time 10 --volume 1000 --pressure 10").status, 2);
     EXPECT_EQ(RunCli("pumpdown --capacity ' 500 ' --volume 1000 --pressure 1013.2").out,
               "s\t0.00769819\nmin\t0.000128303\n");
+    EXPECT_EQ(RunCli("pumpdown --capacity 500 --volume 1000 --pressure 5e-306").out,
+              "s\t110745\nmin\t1845.75\n");
 }
 
 // Values the computation cannot take: one line naming the option, exit 1.
@@ -202,6 +204,10 @@ TEST(Cli, PumpDownRefusesNonsense) {
         {"--capacity 500 --time 10 --pressure -5", "--pressure: -5 is not a positive number"},
         {"--capacity 1e400 --time 10 --volume 1", "--capacity: 1e400 is not a finite number"},
         {"--time ' nan' --volume 1 --pressure 10", "--time: nan is not a finite number"},
+        {"--capacity 1e-300 --volume 1e300 --pressure 10",
+         "the pump-down time these values give is beyond the largest number"},
+        {"--time 1e-300 --volume 1e300 --pressure 1e-300",
+         "the pump capacity these values give is beyond the largest number"},
     };
     for (const auto& c : cases) {
         const Result r = RunCli(std::string("pumpdown ") + c.args);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A stand-in for the desktop's clipboard manager on a test's private session bus: it
 // owns its bus name and appends every text handed to setClipboardContents, one per
-// line, to the file named on its command line. It ends with the bus.
+// line, to the file named on its command line. With --never-answer it takes every
+// call and answers none, as a manager that hangs. It ends with the bus.
 #include <systemd/sd-bus.h>
 
 #include <cerrno>
@@ -12,8 +13,13 @@
 namespace {
 
 const char* g_output = nullptr;
+bool g_neverAnswer = false;
 
 int SetClipboardContents(sd_bus_message* m, void*, sd_bus_error*) {
+    if (g_neverAnswer) {
+        sd_bus_message_ref(m);  // kept, unanswered, until the end
+        return 1;
+    }
     const char* text = nullptr;
     if (const int r = sd_bus_message_read(m, "s", &text); r < 0) return r;
     if (std::FILE* out = std::fopen(g_output, "a")) {
@@ -32,8 +38,9 @@ const sd_bus_vtable kVtable[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FILE\n", argv[0]);
+    g_neverAnswer = argc == 3 && std::strcmp(argv[2], "--never-answer") == 0;
+    if (argc != 2 && !g_neverAnswer) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FILE [--never-answer]\n", argv[0]);
         return 2;
     }
     g_output = argv[1];

@@ -78,6 +78,32 @@ TEST(EntryEditing, SignToggleKeepsAtMost255Characters) {
     EXPECT_EQ(p.Entry(), std::string(255, '7'));
 }
 
+// A full entry: keys that would lengthen it do nothing; the others work as ever.
+TEST(EntryEditing, AFullEntryTakesNoLongerText) {
+    const std::string full(ConversionPage::kMaxEntryLength, '7');
+    const struct {
+        int key;
+        std::string after;
+    } cases[] = {
+        {vk::k0 + 5, full},    {vk::kNumpad0 + 5, full},    {vk::kDecimal, full},
+        {vk::kOemMinus, full}, {vk::kBack, full.substr(1)}, {vk::kEscape, "0"},
+    };
+    for (const auto& c : cases) {
+        auto p = LengthPage();
+        p.page->ShowEntry(full);
+        p.Key(c.key);
+        EXPECT_EQ(p.Entry(), c.after) << c.key;
+        EXPECT_EQ(p.Box(0), c.after) << c.key;
+    }
+    auto p = LengthPage();
+    p.page->ShowEntry(full);
+    p.Key(vk::kAdd).Key(vk::k0 + 4);  // after an operator a new number starts
+    EXPECT_EQ(p.Entry(), "4");
+    p.page->ShowEntry(full.substr(1));
+    p.Key(vk::k0 + 7).Key(vk::k0 + 7);  // the last digit that fits, then none
+    EXPECT_EQ(p.Entry(), full);
+}
+
 TEST(EntryEditing, OtherKeysClearAndPeriodIsNoDecimalPoint) {
     for (int key :
          {vk::kOemPeriod, vk::kOemComma, vk::kSpace, vk::kDelete, vk::kA, 0x5A, vk::kF1 + 1}) {

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -257,6 +259,106 @@ TEST_F(ProfileTest, MergesAgainWhenTheFileChangesDuringTheSave) {
         std::string expected = merged;
         for (int i = 0; i < 5; ++i) expected += "more=1\n";
         EXPECT_EQ(Read(), expected);
+    }
+}
+
+// A writer that still has the replaced file open adds to it just after the replace: one
+// more save adds that; a change that is no append is reported. A save that another
+// holds the lock of waits, then gives up without writing.
+TEST_F(ProfileTest, NoChangeIsLostWithoutAWord) {
+    Write("[Settings]\ncurtab=1\n");
+    Profile p(m_path);
+    int fd = -1;
+    int calls = 0;
+    p.SetBeforeReplace([&] {
+        if (fd < 0) fd = ::open(m_path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    });
+    p.SetAfterReplace([&] {
+        if (++calls == 1) {
+            EXPECT_EQ(::write(fd, "late=1\n", 7), 7);
+        }
+    });
+    SaveResult result = p.WriteInts("Settings", {{"curtab", 5}});
+    EXPECT_TRUE(result);
+    EXPECT_EQ(result.warning, "");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=5\nlate=1\n");
+    ::close(fd);
+
+    fd = -1;
+    calls = 0;
+    p.SetBeforeReplace([&] {
+        if (fd < 0) fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
+    });
+    p.SetAfterReplace([&] {
+        if (++calls == 1) {
+            EXPECT_EQ(::pwrite(fd, "#", 1, 0), 1);
+        }
+    });
+    result = p.WriteInts("Settings", {{"curtab", 6}});
+    EXPECT_TRUE(result);
+    EXPECT_EQ(result.warning, "a change made to it while it was saved may be lost");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=6\nlate=1\n");
+    ::close(fd);
+
+    p.SetBeforeReplace(nullptr);
+    p.SetAfterReplace(nullptr);
+    const int holder = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    result = p.WriteInts("Settings", {{"curtab", 7}});
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "another save kept it locked");
+    EXPECT_EQ(Read(), "[Settings]\ncurtab=6\nlate=1\n");
+    ::close(holder);
+}
+
+// A writer appends numbered lines, opening the file anew for each, while saves run one
+// after another, with the file as one name and as one of two: every line is still
+// there, or a save said that a change may be lost. The writer keeps a few lines ahead
+// of the saves, so that it writes while they run.
+TEST_F(ProfileTest, LinesAppendedDuringSavesAreKept) {
+    constexpr int kSaves = 150, kLinesPerSave = 20;
+    for (const bool hardLinked : {false, true}) {
+        Write("[Settings]\ncurtab=1\n");
+        const std::string other = m_dir + "/other.ini";
+        ::unlink(other.c_str());
+        if (hardLinked) {
+            ASSERT_EQ(::link(m_path.c_str(), other.c_str()), 0);
+        }
+        std::atomic<int> saves{0}, written{0};
+        std::atomic<bool> stop{false};
+        std::thread writer([&] {
+            while (!stop) {
+                const int n = written + 1;
+                if (n > kLinesPerSave * (saves + 1)) {
+                    std::this_thread::yield();
+                    continue;
+                }
+                const std::string line = "a" + std::to_string(n) + "=1\n";
+                const int fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+                if (fd >= 0 &&
+                    ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
+                    written = n;
+                }
+                if (fd >= 0) ::close(fd);
+            }
+        });
+        Profile p(m_path);
+        bool warned = false;
+        for (; saves < kSaves; ++saves) {
+            const SaveResult result = p.WriteInts("Settings", {{"curtab", saves}});
+            warned = warned || !result.warning.empty();
+            if (!result) {
+                EXPECT_EQ(result.reason, "it kept changing while it was saved");
+            }
+        }
+        stop = true;
+        writer.join();
+        const std::string text = Read();
+        int lost = 0;
+        for (int n = 1; n <= written; ++n)
+            lost += text.find("\na" + std::to_string(n) + "=1\n") == std::string::npos;
+        EXPECT_TRUE(lost == 0 || warned) << lost << " of " << written << " lines lost";
+        EXPECT_GT(written, kSaves) << "the writer barely ran";
     }
 }
 

@@ -96,6 +96,32 @@ if [ "${1:-}" = --inside ]; then
   kill "$manager_pid"
   wait "$manager_pid" 2>/dev/null
 
+  # A clipboard manager that never answers holds up no call: fifteen copies at once,
+  # then a search, answered before gdbus gives up (25 s; a service that waited for
+  # the manager would take 30 s); each copy then goes to xclip.
+  "$manager" "$work/hung" --never-answer &
+  hung_pid=$!
+  check "a manager that never answers is on the bus" 'wait_for "owned org.kde.klipper"'
+  copies=()
+  for v in $(seq 1 15); do
+    call $K.Run "v:length:ft:$v:in" "" >/dev/null &
+    copies+=($!)
+  done
+  expect_call "(['v:pressure:psi:12:bar'" $G.GetInitialResultSet "['12', 'psi']"
+  wait "${copies[@]}"
+  check "each copy went to xclip after all" 'wait_for "[ \"\$(wc -l <\"$work/xclip\")\" -eq 16 ]"'
+  kill "$hung_pid"
+  wait "$hung_pid" 2>/dev/null
+
+  # Arrays past what a call may hand over are answered at once: empty, or an error.
+  expect_call "(@as [],)" $G.GetInitialResultSet "[$(printf "'%d', " $(seq 1 12))'psi']"
+  expect_call "(@as [],)" $G.GetInitialResultSet "['12', 'psi$(printf '%0200d' 0)']"
+  expect_call "(@as [],)" $G.GetInitialResultSet "[$(printf "'w%d', " $(seq 1 12000))'psi']"
+  expect_call "(@as [],)" $G.GetSubsearchResultSet "[$(printf "'w%d', " $(seq 1 12000))'x']" "[$(printf "'w%d', " $(seq 1 12000))'psi']"
+  expect_call "InvalidArgs" $G.GetResultMetas "[$(printf "'o:pressure:psi:%d', " $(seq 1 256))'o:pressure:psi:0']"
+  expect_call "'o:pressure:psi:256'" $G.GetResultMetas "[$(printf "'o:pressure:psi:%d', " $(seq 1 255))'o:pressure:psi:256']"
+  expect_call "(@aa{sv} [],)" $G.GetResultMetas "['o:vacuum:s:5']"
+
   # Ten seconds after the last call it gives the name back and ends; the next call
   # starts it again.
   check "left when idle" 'wait_for "! owned $N && [ ! -e /proc/$pid ]"'

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "categories.h"
+#include "pumpdown.h"
 #include "query.h"
 #include "results.h"
 #include "unit_names.h"
@@ -226,6 +227,8 @@ TEST(Search, ResultIds) {
                       std::string_view::npos);
             for (const ResultId& id : {ResultId{ResultId::Kind::kValue, tab, row, "-1.5e-3", row},
                                        ResultId{ResultId::Kind::kOpen, tab, row, "0x1p3", -1}}) {
+                if (id.kind == ResultId::Kind::kOpen && pumpdown::ComputedAtStart(tab, row))
+                    continue;  // below: it would not keep the value
                 EXPECT_EQ(DecodeId(EncodeId(id)), id) << EncodeId(id);
             }
         }
@@ -243,6 +246,8 @@ TEST(Search, ResultIds) {
         "v:pressure:psi: 12:bar",
         "v:pressure:psi::bar",
         "o:vacuum:rpm:12",
+        "o:vacuum:s:5",
+        "o:vacuum:min:5",
         "v:data:bit:1:",
     };
     for (std::string_view id : foreign) {

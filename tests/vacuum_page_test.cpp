@@ -141,6 +141,9 @@ TEST(VacuumPage, DegenerateInputsFollowIeeeArithmetic) {
     EXPECT_EQ(FormatNumber(PumpCapacity(1000, 10, kStartPressure)), "0");
     EXPECT_EQ(FormatNumber(PumpDownVolume(10, 500, kStartPressure)), "INF");
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, 0, 500)), "INF");
+    // Where p0 / p overflows, the logarithm does not: ln p0 - ln p.
+    EXPECT_EQ(FormatNumber(PumpDownTime(1000, 5e-306, 500)), "1845.75");
+    EXPECT_EQ(FormatNumber(PumpDownTime(1000, 5e-324, 500)), "1953.54");
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, HUGE_VAL, 500)), "-INF");  // ln 0, not NaN
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, -5, 500)), "NAN");
     EXPECT_EQ(FormatNumber(PumpDownTime(1000, 10, 0)), "INF");

@@ -7,6 +7,7 @@
 
 #include "categories.h"
 #include "number_text.h"
+#include "pumpdown.h"
 #include "tevrimo_version.h"
 #include "unit_names.h"
 #include "user_text.h"
@@ -92,6 +93,10 @@ std::string ReadStartPoint(const StartTexts& texts, StartPoint& start) {
                " has no unit";
     }
     if (!texts.value) return {};
+    if (pumpdown::ComputedAtStart(start.tab, start.row)) {
+        return "unit " + Quoted(*texts.unit) + " of category " + Quoted(table->key) +
+               " is computed from the others and takes no --value";
+    }
     double number = 0;
     if (!ParseWholeNumber(*texts.value, number)) return "invalid number " + Quoted(*texts.value);
     const std::size_t first = texts.value->find_first_not_of(" \t");

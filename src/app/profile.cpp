@@ -3,9 +3,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -37,6 +39,11 @@ constexpr time_t kAbandoned = 600;  // seconds: a temporary file this old is lef
 // Temporary files of a save: ".<profile name>.tevrimo-save-" and six letters or digits.
 constexpr std::string_view kTempMarker = ".tevrimo-save-";
 constexpr std::size_t kTempTail = 6;
+constexpr int kLockTries = 200;         // 10 ms each: how long another save may hold the lock
+constexpr long kLockWait = 10'000'000;  // nanoseconds
+constexpr int kLeaseTries = 250;        // 2 ms each: others' appends take microseconds
+constexpr long kLeaseWait = 2'000'000;  // nanoseconds
+constexpr const char* kMayBeLost = "a change made to it while it was saved may be lost";
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -69,7 +76,7 @@ std::string Why(int error) {
 }
 
 SaveResult NotSaved(std::string reason) {
-    return {false, std::move(reason)};
+    return {false, std::move(reason), {}};
 }
 
 class Fd {
@@ -143,13 +150,51 @@ void Prepend(std::deque<std::string>& rest, std::string_view path) {
     rest.insert(rest.begin(), parts.begin(), parts.end());
 }
 
+// Why the folder `fd` (shown as `shown`) is no place to save in, if it is not: it and
+// every folder above it, up to the first one the user owns outright (owns, and no one
+// else may write), must belong to the user or to root and be writable by no one else;
+// a sticky folder (as /tmp) only for an entry of the user's or root's, `entryOwner`
+// being the owner of the entry the path goes on through. Run as root, another user's folder is
+// another user's all the same.
+std::optional<std::string> Untrusted(int fd, std::string shown, uid_t entryOwner) {
+    const uid_t me = ::geteuid();
+    Fd up;
+    int current = fd;
+    for (int depth = 0; depth < 4096; ++depth) {
+        if (shown.empty()) shown = "/";
+        struct stat st {};
+        if (::fstat(current, &st) != 0) return Quoted(shown) + " cannot be reached: " + Why(errno);
+        const bool othersWrite = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+        if (st.st_uid != me && st.st_uid != 0)
+            return "the folder " + Quoted(shown) + " on its path belongs to another user";
+        if (st.st_uid == me && !othersWrite) return std::nullopt;
+        if (othersWrite && ((st.st_mode & S_ISVTX) == 0 || (entryOwner != me && entryOwner != 0)))
+            return "the folder " + Quoted(shown) + " on its path can be written by others";
+        Fd parent(::openat(current, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        struct stat above {};
+        if (!parent || ::fstat(parent.Get(), &above) != 0)
+            return Quoted(shown) + "/.. cannot be reached: " + Why(errno);
+        if (SameFile(above, st)) return std::nullopt;  // "/"
+        entryOwner = st.st_uid;
+        up = std::move(parent);
+        current = up.Get();
+        const std::size_t slash = shown.find_last_of('/');
+        const std::string_view last = std::string_view(shown).substr(slash + 1);
+        if (slash == std::string::npos || last == "." || last == "..")
+            shown += "/..";
+        else
+            shown.resize(slash);
+    }
+    return Quoted(shown) + ": " + Why(ELOOP);
+}
+
 // Finds the folder and name of the file `path` names, one step at a time from "/" or
 // the current folder: every step is opened with O_NOFOLLOW, and symbolic links are read
-// and followed here. A link in a folder that everyone can write is followed only when
-// it belongs to this user or to the folder's owner, as the kernel's link protection
-// has it for sticky folders, whether or not that protection is on.
-// With `create`, missing folders are made (0700); behind a link to the file, only in
-// folders of the user's. Returns why the path cannot be used, if it cannot.
+// and followed here. A link is followed only when it belongs to this user (or to root,
+// who could change anything anyway).
+// With `create`, missing folders are made (0700), only where the user may save (see
+// Untrusted); behind a link to the file, only in folders of the user's. Returns why the path cannot
+// be used, if it cannot.
 std::optional<std::string> Locate(const std::string& path, bool create, Place& place) {
     const uid_t me = ::geteuid();
     Fd folder;
@@ -189,9 +234,10 @@ std::optional<std::string> Locate(const std::string& path, bool create, Place& p
         const bool exists = ::fstatat(folder.Get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (!exists && errno != ENOENT) return Quoted(here) + " cannot be reached: " + Why(errno);
         if (exists && S_ISLNK(st.st_mode)) {
-            if (WritableByAll(inside) && st.st_uid != me && st.st_uid != inside.st_uid)
-                return "the symbolic link " + Quoted(here) +
-                       " belongs to another user, in a folder everyone can write";
+            if (st.st_uid != me && st.st_uid != 0) {
+                return "the symbolic link " + Quoted(here) + " belongs to another user" +
+                       (WritableByAll(inside) ? ", in a folder everyone can write" : "");
+            }
             if (++links > kMaxLinks) return Quoted(here) + ": " + Why(ELOOP);
             std::string target(PATH_MAX, '\0');
             const ssize_t n =
@@ -224,6 +270,7 @@ std::optional<std::string> Locate(const std::string& path, bool create, Place& p
             }
             if (linkedFile && inside.st_uid != me)
                 return "the folder " + Quoted(here) + " of its link's target does not exist";
+            if (auto refused = Untrusted(folder.Get(), shown, me)) return refused;
             if (::mkdirat(folder.Get(), name.c_str(), 0700) != 0 && errno != EEXIST)
                 return "the folder " + Quoted(here) + " cannot be created: " + Why(errno);
             rest.push_front(name);  // look at it again, as it is now
@@ -249,9 +296,84 @@ struct Snapshot {
     bool bom = false;                // starts with a UTF-8 byte-order mark
     bool crlf = false;               // its first line ends with CR-LF
     std::vector<std::string> lines;  // without LF; a CR before it stays
+    std::string raw;                 // every byte as read
+    bool writable = false;           // `fd` is open for writing too
 };
 
-Snapshot Inspect(const Place& place) {
+// Waits a bounded while until no one else has the file `fd` open for writing (nor, where
+// the kernel counts them, for reading): only then is a write lease granted. With
+// `hold`, the lease is kept, and whoever opens the file meanwhile waits until
+// GiveBack; the kernel tells the holder so by SIGURG, which is ignored by default.
+// False when the file stays open elsewhere or its file system grants no leases.
+bool TakeLease(int fd, bool hold) {
+    if (hold && ::fcntl(fd, F_SETSIG, SIGURG) != 0) return false;
+    for (int tries = 0; tries < kLeaseTries; ++tries) {
+        if (::fcntl(fd, F_SETLEASE, F_WRLCK) == 0) {
+            if (!hold) ::fcntl(fd, F_SETLEASE, F_UNLCK);
+            return true;
+        }
+        if (errno != EAGAIN && errno != EBUSY && errno != EINTR) return false;
+        const timespec wait{0, kLeaseWait};
+        ::nanosleep(&wait, nullptr);
+    }
+    return false;
+}
+
+void GiveBack(int fd) {
+    ::fcntl(fd, F_SETLEASE, F_UNLCK);
+}
+
+// Reads the whole file `fd` from its start, at most a byte more than a profile may hold.
+bool ReadAll(int fd, std::string& text) {
+    text.clear();
+    char buffer[1 << 14];
+    while (text.size() <= kMaxProfileSize) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Fills the text fields of `s` from `text`; false when it is no text profile.
+bool Parse(std::string text, Snapshot& s) {
+    if (text.size() > kMaxProfileSize) return false;
+    s.raw = text;
+    s.bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (s.bom) text.erase(0, 3);
+    if (text.find('\0') != std::string::npos || !IsUtf8(text)) return false;
+    const std::size_t firstEnd = text.find('\n');
+    s.crlf = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
+    s.lines.clear();
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        s.lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    // The save ends every line; an unended last line gets the file's line end.
+    if (!text.empty() && text.back() != '\n' && s.crlf && s.lines.back().back() != '\r')
+        s.lines.back() += '\r';
+    return true;
+}
+
+// Takes the advisory lock of the file `fd` for the rest of the save, waiting a little
+// while another save holds it. A file system without such locks saves unlocked.
+bool Lock(int fd) {
+    for (int tries = 0; tries < kLockTries; ++tries) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return errno == ENOLCK || errno == EINVAL;
+        const timespec wait{0, kLockWait};
+        ::nanosleep(&wait, nullptr);
+    }
+    return false;
+}
+
+// With `lock`, the file is locked before it is read, and read only while its name
+// still leads to it.
+Snapshot Inspect(const Place& place, bool lock) {
     Snapshot s;
     if (::fstatat(place.folder.Get(), place.name.c_str(), &s.st, AT_SYMLINK_NOFOLLOW) != 0) {
         s.error = errno;
@@ -266,8 +388,14 @@ Snapshot Inspect(const Place& place) {
         s.state = S_ISDIR(s.st.st_mode) ? Snapshot::kFolder : Snapshot::kNotAFile;
         return s;
     }
-    s.fd = Fd(::openat(place.folder.Get(), place.name.c_str(),
-                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    // A save holds it open for writing where it may: an in-place rewrite writes through
+    // this descriptor, and the write lease below counts no other.
+    constexpr int kOpen = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (lock) {
+        s.fd = Fd(::openat(place.folder.Get(), place.name.c_str(), O_RDWR | kOpen));
+        s.writable = static_cast<bool>(s.fd);
+    }
+    if (!s.fd) s.fd = Fd(::openat(place.folder.Get(), place.name.c_str(), O_RDONLY | kOpen));
     struct stat now {};
     if (!s.fd) {
         s.error = errno;
@@ -278,41 +406,29 @@ Snapshot Inspect(const Place& place) {
         s.state = Snapshot::kMoved;
         return s;
     }
+    if (lock) {
+        if (!Lock(s.fd.Get())) {
+            s.error = EWOULDBLOCK;
+            s.state = Snapshot::kUnreadable;
+            return s;
+        }
+        struct stat named {};
+        if (::fstatat(place.folder.Get(), place.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !SameFile(named, now) || ::fstat(s.fd.Get(), &now) != 0) {
+            s.state = Snapshot::kMoved;  // replaced while this waited for the lock
+            return s;
+        }
+    }
     s.st = now;
     s.state = Snapshot::kNotText;
     if (static_cast<unsigned long long>(s.st.st_size) > kMaxProfileSize) return s;
     std::string text;
-    char buffer[1 << 14];
-    while (text.size() <= kMaxProfileSize) {
-        const ssize_t n =
-            ::pread(s.fd.Get(), buffer, sizeof buffer, static_cast<off_t>(text.size()));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            s.error = errno;
-            s.state = Snapshot::kUnreadable;
-            return s;
-        }
-        if (n == 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
+    if (!ReadAll(s.fd.Get(), text)) {
+        s.error = errno;
+        s.state = Snapshot::kUnreadable;
+        return s;
     }
-    if (text.size() > kMaxProfileSize) return s;
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        s.bom = true;
-        text.erase(0, 3);
-    }
-    if (text.find('\0') != std::string::npos || !IsUtf8(text)) return s;
-    s.state = Snapshot::kText;
-    const std::size_t firstEnd = text.find('\n');
-    s.crlf = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        s.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    // The save ends every line; an unended last line gets the file's line end.
-    if (!text.empty() && text.back() != '\n' && s.crlf && s.lines.back().back() != '\r')
-        s.lines.back() += '\r';
+    if (Parse(std::move(text), s)) s.state = Snapshot::kText;
     return s;
 }
 
@@ -518,36 +634,100 @@ std::optional<std::string> KeepAside(const Place& place) {
     return "it is no text profile and no free '.not-read' name is left to keep it under";
 }
 
+// Whether `size` bytes can be written to the file `fd` without running out of space:
+// reserved now, or within the blocks the file has, or free on its file system.
+bool RoomFor(int fd, const struct stat& st, std::size_t size) {
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0) return true;
+    if (errno != EOPNOTSUPP && errno != ENOSYS) return false;
+    const unsigned long long have = static_cast<unsigned long long>(st.st_blocks) * 512;
+    if (size <= have) return true;
+    struct statvfs fs {};
+    if (::fstatvfs(fd, &fs) != 0) return false;
+    // Twice what is missing: room for the file system's own blocks as well.
+    const unsigned long long free = (::geteuid() == 0 ? fs.f_bfree : fs.f_bavail) * fs.f_frsize;
+    return free / 2 > size - have;
+}
+
+// Rewrites a file with several names in place, so that every name sees the new
+// settings: only where the space is known to be there, and with the old text put back
+// when a write fails all the same. What others append meanwhile is kept after it.
+SaveResult WriteInPlace(const Snapshot& old, const std::string& text,
+                        const std::function<void()>& beforeReplace, bool& changed) {
+    if (!old.writable) return NotSaved("it cannot be written: " + Why(EACCES));
+    const Fd& fd = old.fd;
+    if (beforeReplace) beforeReplace();
+    // No one else may have it open while it is rewritten: whoever opens it meanwhile
+    // waits, and appends after the new text.
+    struct Lease {
+        int fd;
+        bool held;
+        ~Lease() {
+            if (held) GiveBack(fd);
+        }
+    } lease{fd.Get(), TakeLease(fd.Get(), true)};
+    struct stat now {};
+    if (::fstat(fd.Get(), &now) != 0 || !Unchanged(now, old.st)) {
+        changed = true;
+        return NotSaved("it was changed while it was saved");
+    }
+    if (!RoomFor(fd.Get(), now, std::max(text.size(), old.raw.size())))
+        return NotSaved("there is no room to rewrite it in place: " +
+                        Why(errno == EOPNOTSUPP || errno == 0 ? ENOSPC : errno));
+    const std::size_t oldSize = old.raw.size();
+    // The last look, just before the first byte changes.
+    if (::fstat(fd.Get(), &now) != 0 || now.st_size != old.st.st_size) {
+        changed = true;
+        return NotSaved("it was changed while it was saved");
+    }
+    // A write that fails puts the old text back; it fits where it stood.
+    const auto restore = [&](int error) {
+        if (WriteAll(fd.Get(), old.raw) &&
+            ::ftruncate(fd.Get(), static_cast<off_t>(oldSize)) == 0) {
+            ::fsync(fd.Get());
+            return NotSaved("writing it failed: " + Why(error));
+        }
+        return NotSaved("writing it failed (" + Why(error) +
+                        "), and so did putting the old text back: " + Why(errno));
+    };
+    struct stat after {};
+    if (!WriteAll(fd.Get(), text) || ::fstat(fd.Get(), &after) != 0) return restore(errno);
+    // Bytes beyond both texts were appended while this wrote. Behind a longer new text
+    // they already follow it, though what came first may have been written over; behind
+    // a shorter one they are moved up to follow it.
+    const std::size_t size = static_cast<std::size_t>(after.st_size);
+    std::size_t keep = text.size();
+    bool lost = false;
+    if (size > std::max(text.size(), oldSize)) {
+        if (text.size() >= oldSize) {
+            keep = size;
+            lost = true;
+        } else {
+            std::string appended(size - oldSize, '\0');
+            const ssize_t n =
+                ::pread(fd.Get(), appended.data(), appended.size(), static_cast<off_t>(oldSize));
+            appended.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+            if (::pwrite(fd.Get(), appended.data(), appended.size(),
+                         static_cast<off_t>(text.size())) ==
+                static_cast<ssize_t>(appended.size())) {
+                keep += appended.size();
+            } else {
+                lost = true;
+            }
+        }
+    }
+    if (::ftruncate(fd.Get(), static_cast<off_t>(keep)) != 0 || ::fsync(fd.Get()) != 0)
+        return restore(errno);
+    SaveResult done{true, {}, {}};
+    if (lost) done.warning = kMayBeLost;
+    return done;
+}
+
 // One try of a save of `text`. Sets `changed`, and writes nothing, when the file is no
 // longer the one `old` describes.
 SaveResult WriteOnce(const Place& place, const Snapshot& old, const std::string& text,
                      const std::function<void()>& beforeReplace, bool& changed) {
-    // A file with several names is rewritten in place, so that every name sees the new
-    // settings; the space is taken first, so that a full disk fails before the first
-    // byte changes.
-    if (old.state == Snapshot::kText && old.st.st_nlink > 1) {
-        Fd fd(::openat(place.folder.Get(), place.name.c_str(),
-                       O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        if (!fd) {
-            changed = errno == ELOOP || errno == ENOENT;
-            return NotSaved("it cannot be written: " + Why(errno));
-        }
-        if (beforeReplace) beforeReplace();
-        struct stat now {};
-        if (::fstat(fd.Get(), &now) != 0 || !Unchanged(now, old.st)) {
-            changed = true;
-            return NotSaved("it was changed while it was saved");
-        }
-        if (::fallocate(fd.Get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(text.size())) != 0 &&
-            errno != EOPNOTSUPP) {
-            return NotSaved("it cannot be written: " + Why(errno));
-        }
-        if (!WriteAll(fd.Get(), text) ||
-            ::ftruncate(fd.Get(), static_cast<off_t>(text.size())) != 0 || ::fsync(fd.Get()) != 0) {
-            return NotSaved("writing it failed: " + Why(errno));
-        }
-        return {true, {}};
-    }
+    if (old.state == Snapshot::kText && old.st.st_nlink > 1)
+        return WriteInPlace(old, text, beforeReplace, changed);
 
     // Otherwise a complete new file replaces the old one in one rename. A new profile
     // gets 0666 less the umask (or the folder's default ACL), by the kernel; a
@@ -593,15 +773,15 @@ SaveResult WriteOnce(const Place& place, const Snapshot& old, const std::string&
     if (old.state == Snapshot::kText) {
         if (::renameat(folder, temp.c_str(), folder, place.name.c_str()) != 0)
             return discard("it cannot be replaced: " + Why(errno));
-        return {true, {}};
+        return {true, {}, {}};
     }
     // The name is free: take it only while it still is.
     if (::renameat2(folder, temp.c_str(), folder, place.name.c_str(), RENAME_NOREPLACE) == 0)
-        return {true, {}};
+        return {true, {}, {}};
     if (errno == EINVAL || errno == ENOSYS) {
         if (::linkat(folder, temp.c_str(), folder, place.name.c_str(), 0) == 0) {
             ::unlinkat(folder, temp.c_str(), 0);
-            return {true, {}};
+            return {true, {}, {}};
         }
     }
     changed = errno == EEXIST;
@@ -631,7 +811,7 @@ Profile::Profile(std::string path) : m_path(std::move(path)) {
     // Read as a save would write: a link the save would not follow is not read either.
     Place place;
     if (Locate(m_path, false, place) || !place.folder) return;
-    Snapshot content = Inspect(place);
+    Snapshot content = Inspect(place, false);
     if (content.state == Snapshot::kText && (!place.viaLink || content.st.st_uid == ::geteuid()))
         m_lines = std::move(content.lines);
 }
@@ -654,14 +834,17 @@ SaveResult Profile::WriteInts(std::string_view section,
     const uid_t me = ::geteuid();
     bool litterRemoved = false;
     SaveResult result;
+    std::string appended;  // what others appended to a replaced file during its save
     for (int attempt = 0; attempt < kSaveAttempts; ++attempt) {
         Place place;
         if (auto refused = Locate(m_path, true, place)) return NotSaved(*refused);
-        Snapshot old = Inspect(place);
+        Snapshot old = Inspect(place, true);
         if (old.state == Snapshot::kMoved) {
             result = NotSaved("it was changed while it was saved");
             continue;
         }
+        if (old.state == Snapshot::kUnreadable && old.error == EWOULDBLOCK)
+            return NotSaved("another save kept it locked");
         if (place.viaLink) {
             if (old.state != Snapshot::kMissing &&
                 (!S_ISREG(old.st.st_mode) || old.st.st_uid != me))
@@ -671,6 +854,9 @@ SaveResult Profile::WriteInts(std::string_view section,
                 return NotSaved("it is a link into " + Quoted(place.FolderShown()) +
                                 ", a folder that is not yours");
         }
+        const uid_t entryOwner = old.state == Snapshot::kMissing ? me : old.st.st_uid;
+        if (auto refused = Untrusted(place.folder.Get(), place.folderShown, entryOwner))
+            return NotSaved(*refused);
         switch (old.state) {
             case Snapshot::kFolder: return NotSaved("a folder stands in its place");
             case Snapshot::kNotAFile: return NotSaved("it is not a regular file");
@@ -684,10 +870,19 @@ SaveResult Profile::WriteInts(std::string_view section,
                          AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)) {
             return NotSaved("it is read-only");
         }
+        if (old.state != Snapshot::kMissing && old.st.st_uid != me)
+            return NotSaved("it belongs to another user");
         if (!litterRemoved) RemoveLitter(place);
         litterRemoved = true;
 
         const bool text = old.state == Snapshot::kText;
+        const std::string read = old.raw;  // what the file held, as the last look sees it
+        const bool adding = !appended.empty();
+        if (text && adding) {
+            // The previous try replaced a file that was appended to meanwhile: add that.
+            if (!Parse(old.raw + appended, old)) return NotSaved(kMayBeLost);
+            appended.clear();
+        }
         std::vector<std::string> lines = Merged(text ? old.lines : std::vector<std::string>{},
                                                 section, values, text && old.crlf);
         std::string content = text && old.bom ? "\xEF\xBB\xBF" : "";
@@ -699,8 +894,28 @@ SaveResult Profile::WriteInts(std::string_view section,
         bool changed = false;
         result = WriteOnce(place, old, content, m_beforeReplace, changed);
         if (result) m_lines = std::move(lines);
+        if (result && m_afterReplace) m_afterReplace();
+        // A try that adds what was appended and fails leaves the settings saved before.
+        if (!result && adding) return {true, {}, kMayBeLost};
+        if (result && adding && !text) result.warning = kMayBeLost;
+        if (result && text && old.st.st_nlink == 1) {
+            // A writer that still had the replaced file open may have added to it since
+            // it was read: once more, with that added.
+            // First a moment for a writer that still has it open to finish.
+            [[maybe_unused]] const bool quiet = TakeLease(old.fd.Get(), false);
+            std::string now;
+            if (!ReadAll(old.fd.Get(), now) || now.compare(0, read.size(), read) != 0) {
+                result.warning = kMayBeLost;
+                return result;
+            }
+            if (now.size() == read.size()) return result;
+            appended = now.substr(read.size());
+            result.warning = kMayBeLost;  // unless the next try adds it
+            continue;
+        }
         if (!changed) return result;
     }
+    if (result) return result;
     // Whatever keeps changing it wins: writing over its changes would lose them.
     return NotSaved("it kept changing while it was saved");
 }

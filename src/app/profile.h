@@ -3,8 +3,9 @@
 // exit. Reading never fails (bad content gives the defaults). Writing reads the file as
 // it is then and changes only the given entries, so what others wrote meanwhile stays;
 // it replaces the file in one step, so it is never left half-written. It touches no
-// file but the profile: a symbolic link is followed only to a file of the user's, and
-// a save that cannot be done safely is not done, with the reason.
+// file but the profile, and only on the user's own path: no folder on it of another
+// user or writable by others (but sticky ones), no link of another user, and a file of
+// the user's. A save that cannot be done safely is not done, with the reason.
 #pragma once
 
 #include <functional>
@@ -20,6 +21,9 @@ namespace tevrimo {
 struct [[nodiscard]] SaveResult {
     bool saved = false;
     std::string reason;  // empty when saved
+    // When saved: what the user should still know, in words that follow "settings saved
+    // to '<file>', but ", else empty.
+    std::string warning;
 
     explicit operator bool() const { return saved; }
 };
@@ -41,9 +45,12 @@ class Profile {
     // byte-order mark, each line's end (new lines take the end of the file's first
     // line), the mode, owner, group, ACL and extended attributes are kept; a file with
     // several hard links is rewritten in place so that every name sees the new
-    // settings. When the file changes while it is saved, the save reads and merges
-    // again. A file that is no text profile (over the size limit, NUL bytes, not UTF-8)
-    // is first renamed to "<name>.not-read" (or "-2", "-3", ...) beside it. Nothing is
+    // settings. The save holds the file's advisory lock (flock) from its read to its
+    // replace, so two saves never race. When the file changes while it is saved, the
+    // save reads and merges again; what a writer adds to the replaced file just after
+    // the replace is added in one more save, and where that cannot be done the result
+    // says a change may be lost. A file that is no text profile (over the size limit, NUL bytes,
+    // not UTF-8) is first renamed to "<name>.not-read" (or "-2", "-3", ...) beside it. Nothing is
     // written, and the reason returned, when the file is read-only, unreadable, a
     // folder, reached through a link the user should not follow, or cannot be replaced
     // with everything above kept.
@@ -55,11 +62,15 @@ class Profile {
     // Called by each save once the new content is ready, just before the file is
     // checked one last time and replaced; lets a test change the file at that moment.
     void SetBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+    // Called by each save right after it replaced or rewrote the file, before it looks
+    // at the old file once more for what others added meanwhile.
+    void SetAfterReplace(std::function<void()> hook) { m_afterReplace = std::move(hook); }
 
   private:
     std::string m_path;
     std::vector<std::string> m_lines;  // the file as read at start, when it is usable text
     std::function<void()> m_beforeReplace;
+    std::function<void()> m_afterReplace;
 };
 
 }  // namespace tevrimo

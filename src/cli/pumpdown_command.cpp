@@ -119,6 +119,15 @@ int RunPumpDown(const Arguments& arguments) {
     const pumpdown::Values values = pumpdown::Compute(computed, inputs);
     const pumpdown::QuantityRows rows = pumpdown::Rows(computed);
     const CategoryTable& table = pumpdown::Table();
+    // Extreme but accepted values can still carry a result past the largest number.
+    if (!std::isfinite(values.first) || !std::isfinite(values.second)) {
+        const char* name = computed == Quantity::kCapacity ? "pump capacity"
+                           : computed == Quantity::kTime   ? "pump-down time"
+                           : computed == Quantity::kVolume ? "vessel volume"
+                                                           : "final pressure";
+        throw Failure(kFailedStatus, std::string("the ") + name +
+                                         " these values give is beyond the largest number");
+    }
     Output out;
     for (const auto& [row, v] :
          {std::pair{rows.first, values.first}, {rows.second, values.second}}) {

@@ -116,16 +116,22 @@ bool ConversionPage::PreTranslateKeyDown(int key, Modifiers modifiers) {
 }
 
 void ConversionPage::HandleKey(int key) {
+    // A key that would make a full entry longer does nothing, like V or F1.
+    const bool full = m_entry.size() >= kMaxEntryLength;
     if (key >= vk::k0 && key <= vk::k0 + 9) {
-        DigitRule(key - vk::k0);
+        if (!DigitRule(key - vk::k0, full)) return;
     } else if (key >= vk::kNumpad0 && key <= vk::kNumpad0 + 9) {
-        DigitRule(key - vk::kNumpad0);
+        if (!DigitRule(key - vk::kNumpad0, full)) return;
     } else {
         switch (key) {
             case vk::kDecimal:
             case vk::kOem2:
-            case vk::kOem5: DecimalPointRule(); break;
-            case vk::kOemMinus: SignToggle(); break;
+            case vk::kOem5:
+                if (!DecimalPointRule(full)) return;
+                break;
+            case vk::kOemMinus:
+                if (!SignToggle(full)) return;
+                break;
             case vk::kAdd: OperatorRule(1); break;
             case vk::kSubtract: OperatorRule(2); break;
             case vk::kMultiply:
@@ -137,32 +143,43 @@ void ConversionPage::HandleKey(int key) {
     Refresh();
 }
 
-void ConversionPage::DigitRule(int digit) {
+bool ConversionPage::DigitRule(int digit, bool full) {
+    if (m_pendingOp < 0) {
+        m_entry = static_cast<char>('0' + digit);
+        m_pendingOp = -m_pendingOp;
+        return true;
+    }
     const double v = ParseNumber(m_entry);
     const bool noValue = (v == 0 || std::isnan(v)) && m_entry.find('.') == std::string::npos;
-    if (noValue || m_pendingOp < 0) {
+    if (noValue) {
         m_entry = static_cast<char>('0' + digit);
-        m_pendingOp = std::abs(m_pendingOp);
+    } else if (full) {
+        return false;
     } else {
         m_entry.push_back(static_cast<char>('0' + digit));
     }
+    return true;
 }
 
-void ConversionPage::DecimalPointRule() {
+bool ConversionPage::DecimalPointRule(bool full) {
     if (m_pendingOp < 0) {
         m_entry = "0.";
         m_pendingOp = -m_pendingOp;
     } else if (m_entry.find('.') == std::string::npos) {
+        if (full) return false;
         m_entry.push_back('.');
     }
+    return true;
 }
 
-void ConversionPage::SignToggle() {
+bool ConversionPage::SignToggle(bool full) {
     if (!m_entry.empty() && m_entry.front() == '-') {
         m_entry = m_entry.substr(1, kMaxSignedRest);
     } else {
+        if (full) return false;
         m_entry.insert(m_entry.begin(), '-');
     }
+    return true;
 }
 
 void ConversionPage::OperatorRule(int op) {

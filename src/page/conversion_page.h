@@ -3,6 +3,7 @@
 // calculator, the refresh and the language of the unit captions.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,11 @@ namespace tevrimo {
 
 class ConversionPage {
   public:
+    // The longest entry keys make: far beyond any real number, and short enough that
+    // each key, which reads the whole entry again, stays quick. A key that would make it
+    // longer does nothing.
+    static constexpr std::size_t kMaxEntryLength = 1024;
+
     // A page of the right kind for `table` (the vacuum page has its own).
     static std::unique_ptr<ConversionPage> Make(const CategoryTable& table, PageWindow& window);
 
@@ -76,9 +82,10 @@ class ConversionPage {
     int m_language = kTurkish;
 
   private:
-    void DigitRule(int digit);
-    void DecimalPointRule();
-    void SignToggle();
+    // Each says whether it changed the entry; `full`: the entry is at its longest.
+    bool DigitRule(int digit, bool full);
+    bool DecimalPointRule(bool full);
+    bool SignToggle(bool full);
     void OperatorRule(int op);
     RowWrites m_writes;
 };

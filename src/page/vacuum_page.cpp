@@ -8,7 +8,7 @@ void VacuumPage::OnInitDialog() {
     static constexpr const char* kStartTexts[] = {"500", "30", "600", "10", "1000", "1", "10"};
     for (int r = 0; r < 7; ++r) m_window.SetBoxText(BoxId(r), kStartTexts[r]);
     m_window.SetBoxText(BoxId(7), FormatNumber(m_table.Pair(6, 7).Apply(10)));
-    SelectMode(Quantity::kTime);  // the template's read-only and disabled controls
+    SelectMode(pumpdown::kStartMode);  // the template's read-only and disabled controls
     m_window.SetFocus(BoxId(2));
     m_entry = "600";
     Refresh();

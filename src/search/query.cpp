@@ -8,6 +8,7 @@
 
 #include "categories.h"
 #include "number_text.h"
+#include "pumpdown.h"
 #include "unit_names.h"
 
 namespace tevrimo::search {
@@ -83,6 +84,9 @@ std::optional<ResultId> DecodeId(std::string_view text) {
         return std::nullopt;
     }
     id.value = value;
+    // The program opens with a value only where the value stays.
+    if (id.kind == ResultId::Kind::kOpen && pumpdown::ComputedAtStart(id.tab, id.source))
+        return std::nullopt;
     if (id.kind == ResultId::Kind::kValue) {
         id.target = RowOfKey(table, parts[4]);
         if (id.target < 0) return std::nullopt;

@@ -13,6 +13,8 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "launch.h"
@@ -30,11 +32,18 @@ constexpr char kIcon[] = "example.tevrimo.converter";
 constexpr char kOpenAction[] = "open";
 constexpr std::uint64_t kIdleMicroseconds = 10'000'000;
 constexpr std::uint64_t kClipboardTimeout = 2'000'000;
+// What a call may hand over, checked element by element before any other work: the
+// shell's terms as many words and characters as a query may have, and the result ids
+// of a few screens of results.
+constexpr std::size_t kMaxTerms = 12;
+constexpr std::size_t kMaxTermsLength = 200;
+constexpr std::size_t kMaxIds = 256;
 
 struct Service {
     sd_bus* bus = nullptr;
     int language = 1;
     std::uint64_t lastCall = 0;
+    int copying = 0;  // copies still waiting for the clipboard manager
 };
 
 std::uint64_t Now() {
@@ -51,33 +60,51 @@ void Log(const std::string& line) {
 
 using Handler = int (*)(sd_bus_message*, Service&, sd_bus_error*);
 
-// A method of the service: it counts as a call for the idle time, and nothing thrown
-// leaves it (the bus library is C).
+// A method of the service: nothing thrown leaves it (the bus library is C), and the
+// idle time counts from its end.
 template <Handler method>
 int Method(sd_bus_message* m, void* userdata, sd_bus_error* error) {
     Service& service = *static_cast<Service*>(userdata);
-    service.lastCall = Now();
+    int r = -ENOMEM;
     try {
-        return method(m, service, error);
+        r = method(m, service, error);
     } catch (const std::exception& e) {
         Log(std::string("a call failed: ") + e.what());
-        return -ENOMEM;
     }
+    service.lastCall = Now();
+    return r;
 }
 
-// The search terms of the shell, one query with a blank between them.
-int ReadTerms(sd_bus_message* m, std::string& query) {
-    char** terms = nullptr;
-    const int r = sd_bus_message_read_strv(m, &terms);
+// Reads an array of strings one by one, each handed to `take` until it returns false;
+// then leaves the rest of the array unread. Returns what the bus library says.
+template <typename Take>
+int ReadStrings(sd_bus_message* m, Take take) {
+    int r = sd_bus_message_enter_container(m, 'a', "s");
     if (r < 0) return r;
-    query.clear();
-    for (char** t = terms; t && *t; ++t) {
-        if (!query.empty()) query += ' ';
-        query += *t;
-        std::free(*t);
+    const char* item = nullptr;
+    while ((r = sd_bus_message_read_basic(m, 's', &item)) > 0) {
+        if (!take(std::string_view(item))) return 0;
     }
-    std::free(terms);
-    return 0;
+    if (r < 0) return r;
+    return sd_bus_message_exit_container(m);
+}
+
+// The search terms of the shell, one query with a blank between them; an empty query
+// when there are more of them than any query has.
+int ReadTerms(sd_bus_message* m, std::string& query) {
+    query.clear();
+    std::size_t count = 0;
+    bool tooMany = false;
+    const int r = ReadStrings(m, [&](std::string_view term) {
+        const std::size_t length = query.size() + (query.empty() ? 0 : 1) + term.size();
+        tooMany = ++count > kMaxTerms || length > kMaxTermsLength;
+        if (tooMany) return false;
+        if (!query.empty()) query += ' ';
+        query += term;
+        return true;
+    });
+    if (tooMany) query.clear();
+    return r < 0 ? r : 0;
 }
 
 int ReplyStrings(sd_bus_message* m, const std::vector<std::string>& items) {
@@ -104,32 +131,9 @@ void OpenAt(const std::optional<ResultId>& id) {
     OpenProgram(id ? OpenArguments(*id) : std::vector<std::string>{});
 }
 
-// Puts `text` on the clipboard: through the clipboard manager's bus interface when it
-// runs, else with wl-copy or xclip when the display has one, else not at all (said in
-// the log).
-void Copy(Service& service, const std::string& text) {
-    sd_bus_error error = SD_BUS_ERROR_NULL;
-    sd_bus_message* reply = nullptr;
-    int owned = 0;
-    if (sd_bus_call_method(service.bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                           "org.freedesktop.DBus", "NameHasOwner", &error, &reply, "s",
-                           "org.kde.klipper") >= 0) {
-        sd_bus_message_read(reply, "b", &owned);
-    }
-    sd_bus_message_unref(reply);
-    sd_bus_error_free(&error);
-    if (owned) {
-        sd_bus_message* call = nullptr;
-        int r = sd_bus_message_new_method_call(service.bus, &call, "org.kde.klipper", "/klipper",
-                                               "org.kde.klipper.klipper", "setClipboardContents");
-        if (r >= 0) r = sd_bus_message_append(call, "s", text.c_str());
-        if (r >= 0) r = sd_bus_call(service.bus, call, kClipboardTimeout, &error, nullptr);
-        sd_bus_message_unref(call);
-        if (r >= 0) return;
-        Log(std::string("the clipboard manager did not take the value: ") +
-            (error.message ? error.message : std::strerror(-r)));
-        sd_bus_error_free(&error);
-    }
+// Puts `text` on the clipboard with wl-copy or xclip, when the display has one, else
+// not at all (said in the log).
+void CopyWithTool(const std::string& text) {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const char* x11 = std::getenv("DISPLAY");
     std::string tool;
@@ -147,6 +151,68 @@ void Copy(Service& service, const std::string& text) {
     // Both read the text from standard input and keep serving it after that.
     const std::string failed = StartDetached(tool, arguments, &text);
     if (!failed.empty()) Log("cannot start " + tool + ": " + failed);
+}
+
+// A copy on its way: the bus calls it makes are answered later, so the service answers
+// other calls meanwhile. Each step's callback owns it until the last one deletes it.
+struct PendingCopy {
+    PendingCopy(Service& s, std::string t) : service(s), text(std::move(t)) { ++service.copying; }
+    ~PendingCopy() { --service.copying; }
+    PendingCopy(const PendingCopy&) = delete;
+    PendingCopy& operator=(const PendingCopy&) = delete;
+
+    Service& service;
+    std::string text;
+};
+
+int ClipboardManagerAnswered(sd_bus_message* reply, void* userdata, sd_bus_error*) {
+    PendingCopy* copy = static_cast<PendingCopy*>(userdata);
+    if (const sd_bus_error* error = sd_bus_message_get_error(reply)) {
+        Log(std::string("the clipboard manager did not take the value: ") +
+            (error->message ? error->message : error->name));
+        CopyWithTool(copy->text);
+    }
+    delete copy;
+    return 0;
+}
+
+int ClipboardManagerLookedUp(sd_bus_message* reply, void* userdata, sd_bus_error*) {
+    PendingCopy* copy = static_cast<PendingCopy*>(userdata);
+    int owned = 0;
+    if (!sd_bus_message_is_method_error(reply, nullptr) &&
+        sd_bus_message_read(reply, "b", &owned) < 0) {
+        owned = 0;
+    }
+    if (owned) {
+        sd_bus_message* call = nullptr;
+        int r =
+            sd_bus_message_new_method_call(copy->service.bus, &call, "org.kde.klipper", "/klipper",
+                                           "org.kde.klipper.klipper", "setClipboardContents");
+        if (r >= 0) r = sd_bus_message_append(call, "s", copy->text.c_str());
+        if (r >= 0) {
+            r = sd_bus_call_async(copy->service.bus, nullptr, call, ClipboardManagerAnswered, copy,
+                                  kClipboardTimeout);
+        }
+        sd_bus_message_unref(call);
+        if (r >= 0) return 0;  // the next step owns it now
+    }
+    CopyWithTool(copy->text);
+    delete copy;
+    return 0;
+}
+
+// Puts `text` on the clipboard: through the clipboard manager's bus interface when it
+// runs, else with wl-copy or xclip. Nothing here waits for an answer: a manager that
+// is slow or never answers holds up no other call.
+void Copy(Service& service, const std::string& text) {
+    auto* copy = new PendingCopy(service, text);
+    const int r =
+        sd_bus_call_method_async(service.bus, nullptr, "org.freedesktop.DBus",
+                                 "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+                                 ClipboardManagerLookedUp, copy, "s", "org.kde.klipper");
+    if (r >= 0) return;
+    CopyWithTool(text);
+    delete copy;
 }
 
 // org.gnome.Shell.SearchProvider2
@@ -169,16 +235,22 @@ int AppendEntry(sd_bus_message* reply, const char* key, const std::string& value
     return sd_bus_message_append(reply, "{sv}", key, "s", value.c_str());
 }
 
-int GetResultMetas(sd_bus_message* m, Service& service, sd_bus_error*) {
-    char** ids = nullptr;
-    int r = sd_bus_message_read_strv(m, &ids);
+int GetResultMetas(sd_bus_message* m, Service& service, sd_bus_error* error) {
+    std::vector<std::string> ids;
+    int r = ReadStrings(m, [&ids](std::string_view id) {
+        ids.emplace_back(id);
+        return ids.size() <= kMaxIds;
+    });
     if (r < 0) return r;
+    if (ids.size() > kMaxIds) {
+        return sd_bus_error_setf(error, SD_BUS_ERROR_INVALID_ARGS,
+                                 "more than %zu result ids in one call", kMaxIds);
+    }
     sd_bus_message* reply = nullptr;
     r = sd_bus_message_new_method_return(m, &reply);
     if (r >= 0) r = sd_bus_message_open_container(reply, 'a', "a{sv}");
-    for (char** id = ids; id && *id; ++id) {
-        const std::optional<ShellMeta> meta = ShellResultMeta(*id, service.language);
-        std::free(*id);
+    for (const std::string& id : ids) {
+        const std::optional<ShellMeta> meta = ShellResultMeta(id, service.language);
         if (!meta || r < 0) continue;  // an id this service never gave has no result
         r = sd_bus_message_open_container(reply, 'a', "{sv}");
         if (r >= 0) r = AppendEntry(reply, "id", meta->id);
@@ -189,7 +261,6 @@ int GetResultMetas(sd_bus_message* m, Service& service, sd_bus_error*) {
         }
         if (r >= 0) r = sd_bus_message_close_container(reply);
     }
-    std::free(ids);
     if (r >= 0) r = sd_bus_message_close_container(reply);
     if (r >= 0) r = sd_bus_send(nullptr, reply, nullptr);
     sd_bus_message_unref(reply);
@@ -328,8 +399,10 @@ int Serve(Service& service) {
         if (r < 0) return Fail("lost the session bus", r);
         if (r > 0) continue;
         const std::uint64_t now = Now();
-        if (now - service.lastCall >= kIdleMicroseconds) break;
-        r = sd_bus_wait(bus, service.lastCall + kIdleMicroseconds - now);
+        const bool idle = now - service.lastCall >= kIdleMicroseconds;
+        // A copy still on its way ends, by its answer or its timeout, before the service.
+        if (idle && service.copying == 0) break;
+        r = sd_bus_wait(bus, idle ? kClipboardTimeout : service.lastCall + kIdleMicroseconds - now);
         if (r < 0 && r != -EINTR) return Fail("lost the session bus", r);
     }
     // Give the name back first: a call from now on starts a new service. Then answer

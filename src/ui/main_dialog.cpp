@@ -197,6 +197,10 @@ void MainDialog::SaveSettings() {
         std::fprintf(stderr, "tevrimo: settings not saved to %s: %s\n",
                      Quoted(m_profile.Path()).c_str(), saved.reason.c_str());
         std::fflush(stderr);
+    } else if (!saved.warning.empty()) {
+        std::fprintf(stderr, "tevrimo: settings saved to %s, but %s\n",
+                     Quoted(m_profile.Path()).c_str(), saved.warning.c_str());
+        std::fflush(stderr);
     }
 }
 

@@ -32,19 +32,30 @@ double Ln(double x) {
 double Exp(double x) {
     return std::isnan(x) ? x : std::exp(x);
 }
+// ln(p0 / p). Below about 1e-305 mbar the quotient overflows while its logarithm is
+// small; there it is ln p0 - ln p. A pressure of 0 still gives an infinite logarithm.
+double LnRatio(double p) {
+    const double ratio = Div(kStartPressure, p);
+    if (std::isinf(ratio) && p > 0 && std::isfinite(p)) return Ln(kStartPressure) - Ln(p);
+    return Ln(ratio);
+}
 }  // namespace
 
 double PumpDownTime(double v, double p, double s) {
-    return Div(Mul(Mul(Ln(Div(kStartPressure, p)), v), kFactor), s);
+    return Div(Mul(Mul(LnRatio(p), v), kFactor), s);
 }
 double PumpCapacity(double v, double t, double p) {
-    return Mul(Mul(Ln(Div(kStartPressure, p)), Div(v, t)), kFactor);
+    return Mul(Mul(LnRatio(p), Div(v, t)), kFactor);
 }
 double PumpDownVolume(double t, double s, double p) {
-    return Div(Div(Mul(t, s), Ln(Div(kStartPressure, p))), kFactor);
+    return Div(Div(Mul(t, s), LnRatio(p)), kFactor);
 }
 double FinalPressure(double t, double s, double v) {
     return Mul(Exp(Div(Div(Mul(-t, s), v), kFactor)), kStartPressure);
+}
+
+bool ComputedAtStart(int tab, int row) {
+    return tab == kVacuumTab && QuantityOfRow(row) == kStartMode;
 }
 
 Values Compute(Quantity q, const Inputs& in) {

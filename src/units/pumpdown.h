@@ -46,6 +46,12 @@ inline constexpr QuantityRows Rows(Quantity q) {
     }
     return {0, 1, 0};
 }
+// The quantity the vacuum page computes when it opens (the mode is not kept between runs).
+inline constexpr Quantity kStartMode = Quantity::kTime;
+// Whether row `row` of tab `tab` is a box the vacuum page computes when it opens: a value
+// typed there from outside would not stay, so nothing may ask for one.
+bool ComputedAtStart(int tab, int row);
+
 // The quantity whose unit pair holds `row`; none for rows 8 to 13.
 inline constexpr std::optional<Quantity> QuantityOfRow(int row) {
     if (row < 0 || row >= 8) return std::nullopt;

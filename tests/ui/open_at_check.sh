@@ -32,6 +32,8 @@ done <<'EOF_CASES'
 --category pressure --unit psi --value 12abc|invalid number '12abc'
 --category pressure --unit psi --value 1,5|invalid number '1,5'
 --category=pressure --unit=psi --value=|invalid number ''
+--category vacuum --unit s --value 5|unit 's' of category 'vacuum' is computed from the others and takes no --value
+--category vacuum --unit=min --value=1|unit 'min' of category 'vacuum' is computed from the others and takes no --value
 -category pressure|unknown option '-category' (try 'tevrimo --help')
 EOF_CASES
 

@@ -11,6 +11,7 @@
 # the caller and "other" cases are skipped, each with a SKIP line.
 set -u
 program=$(readlink -f "$1")
+shim=${2:+$(readlink -f "$2")}  # makes the disk run full during an in-place rewrite
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 root=$(mktemp -d)
@@ -48,10 +49,14 @@ fi
 # (SigCgt in /proc), at most 120 s. Its stderr is added to "<folder>.err".
 run() {
   local cfg=$1 during=${2:-} opts=${3:-} caught pid
+  local env=()
+  # A sanitizer build accepts the shim loaded before its runtime.
+  [[ $opts == *full-disk* ]] && env=(env LD_PRELOAD="$shim"
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
   if [[ $opts == *user* && ${#as_user[@]} -gt 0 ]]; then
-    "${as_user[@]}" XDG_CONFIG_HOME="$cfg" "$program" 2>>"$cfg.err" &
+    "${as_user[@]}" XDG_CONFIG_HOME="$cfg" "${env[@]}" "$program" 2>>"$cfg.err" &
   else
-    XDG_CONFIG_HOME=$cfg "$program" 2>>"$cfg.err" &
+    XDG_CONFIG_HOME=$cfg "${env[@]}" "$program" 2>>"$cfg.err" &
   fi
   pid=$!
   local deadline=$((SECONDS + 120))
@@ -94,6 +99,11 @@ check() {
   local cfg="$root/$name" ini
   if { [[ $opts == *user* ]] && [ -z "$u" ]; } || { [[ $opts == *other* ]] && [ -z "$other" ]; }; then
     echo "SKIP: $name (needs a second user: run as root where useradd works)"
+    skip=$((skip + 1))
+    return
+  fi
+  if [[ $opts == *full-disk* ]] && [ ! -f "$shim" ]; then
+    echo "SKIP: $name (the full-disk shim was not built)"
     skip=$((skip + 1))
     return
   fi
@@ -229,6 +239,60 @@ check link-target-unwritable 'mkdir dots; printf "$partial" > dots/real.INI; ln 
   '! grep -q ^xpos dots/real.INI && [ "$(ls -A dots)" = real.INI ] && said "no file can be made in the folder .*dots.*"' '' user
 check foreign-group 'printf "$partial" > tevrimo.INI; chown "$u:root" tevrimo.INI' \
   'said "its owner and group cannot be kept: .*"' '' 'user other'
+
+# The profile's own path only: no folder on it of another user (also for root, with a
+# user's $HOME or $XDG_CONFIG_HOME), none others can write but sticky ones, no link of
+# another user. A refused save touches nothing: not the link's target, nor a missing one.
+victim() { printf 'mine\n' > "$PWD.victim"; }
+untouched() { [ "$(cat "$PWD.victim")" = mine ] && [ ! -e "$PWD.made" ]; }
+for m in 755 777; do
+  check "foreign-folder-$m-link" "victim; chown $other .; chmod $m .; ln -s \"\$PWD.victim\" tevrimo.INI; chown -h $other tevrimo.INI" \
+    'untouched && said "the symbolic link .* belongs to another user.*"' '' other
+done
+check foreign-folder-dangling-link 'victim; chown "$other" .; ln -s "$PWD.made/sub/tevrimo.INI" tevrimo.INI; chown -h "$other" tevrimo.INI' \
+  'untouched && said "the symbolic link .* belongs to another user"' '' other
+check foreign-folder-empty 'chown "$other" .' \
+  '[ -z "$(ls -A)" ] && said "the folder .* on its path belongs to another user"' '' other
+check root-with-users-profile 'printf "$partial" > tevrimo.INI; chown -R "$other" .; cp tevrimo.INI "$PWD.copy"' \
+  'cmp -s tevrimo.INI "$PWD.copy" && said "the folder .* on its path belongs to another user"' '' other
+check shared-folder-not-sticky 'chmod 777 .' \
+  '[ -z "$(ls -A)" ] && said "the folder .* on its path can be written by others"' '' user
+check shared-folder-sticky 'chmod 1777 .' 'valid tevrimo.INI' '' user
+
+# A disk that runs full while a file of several names is rewritten in place: both names
+# keep the old text, byte for byte.
+check full-disk-in-place 'printf "$partial" > tevrimo.INI; ln tevrimo.INI other.ini; cp tevrimo.INI "$PWD.copy"' \
+  'cmp -s tevrimo.INI "$PWD.copy" && [ tevrimo.INI -ef other.ini ] && said "writing it failed: No space left on device"' \
+  '' full-disk
+
+# A writer appends numbered lines while the program saves again and again: each line is
+# still there, or a save said a change may be lost (or that it kept changing, and did
+# not save). Once as one name, once as a file of two names.
+appender() {  # appends "a<N>=1" until told to stop (40000 at most), then writes N
+  local i=0
+  while [ $i -lt 40000 ] && [ ! -e "$PWD.stop" ]; do
+    i=$((i + 1))
+    echo "a$i=1" >> tevrimo.INI
+  done
+  echo $i > "$PWD.count"
+}
+appends_kept_or_said() {
+  local r deadline=$((SECONDS + 120)) n lost
+  for r in 1 2 3 4 5 6; do run "$PWD"; done
+  touch "$PWD.stop"
+  while [ ! -s "$PWD.count" ] && [ $SECONDS -lt $deadline ]; do sleep 0.01; done
+  n=$(cat "$PWD.count")
+  lost=$(seq 1 "$n" | sed 's/.*/a&=1/' | grep -cvxFf tevrimo.INI)
+  echo "$name: $n lines appended during the saves, $lost lost" >&2
+  grep -v "settings saved to .*, but a change made to it while it was saved may be lost\|settings not saved to .*: it kept changing while it was saved" "$err" |
+    grep -q . && return 1
+  [ "$lost" = 0 ] || grep -q "may be lost" "$err"
+}
+for links in 1 2; do
+  name=concurrent-append-$links
+  check "$name" "printf '$settings' > tevrimo.INI; [ $links = 2 ] && ln tevrimo.INI other.ini; (appender &)" \
+    appends_kept_or_said
+done
 
 # The folder-missing case must have created the folder and a valid profile.
 if ! valid "$root/folder-missing/tevrimo.INI"; then
