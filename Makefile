@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Shortcuts; the build itself is CMake's (build/).
-.PHONY: all run test sanitize fuzz bench format check-format mutate
+.PHONY: all run test sanitize fuzz bench format check-format mutate web web-test
 all:
 	cmake -S . -B build && cmake --build build -j$$(nproc)
 run:
@@ -13,6 +13,11 @@ fuzz:
 	./scripts/fuzz.sh
 bench:
 	./scripts/bench.sh
+# The page in the browser, built with emscripten into build-web/ and served on localhost.
+web:
+	./scripts/web.sh
+web-test:
+	./scripts/web.sh --test
 format:
 	./scripts/check-format.sh --fix
 check-format:

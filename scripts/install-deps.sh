@@ -6,6 +6,9 @@
 #   scripts/install-deps.sh --bench    also what the benchmarks need
 #   scripts/install-deps.sh --fuzz     also the fuzzing toolchain
 #   scripts/install-deps.sh --format   also clang-format, for scripts/check-format.sh
+#   scripts/install-deps.sh --web      also the WebAssembly toolchain (emscripten; its
+#                                      optimiser needs acorn), npm and chromium for the
+#                                      browser tests
 set -euo pipefail
 
 pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -21,6 +24,11 @@ for arg in "$@"; do
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;
     --fuzz) pkgs+=(clang libclang-rt-14-dev) ;;
     --format) pkgs+=(clang-format) ;;
+    --web)
+      pkgs+=(emscripten node-acorn chromium python3)
+      # npm comes with some node builds; Debian's own is needed only without one.
+      command -v npm >/dev/null || pkgs+=(npm)
+      ;;
     --screenshot) pkgs+=(imagemagick xdotool x11-utils) ;;
     *) echo "install-deps.sh: unknown option '$arg'" >&2; exit 2 ;;
   esac

@@ -44,6 +44,13 @@ std::string TempFile(const std::string& content) {
     return path;
 }
 
+// The program under test: the build's own, or another build of it (the WebAssembly one
+// under node) named by TEVRIMO_CLI.
+std::string Cli() {
+    const char* other = std::getenv("TEVRIMO_CLI");
+    return other && *other ? other : TEVRIMO_CLI;
+}
+
 // Runs the program with `args` in bash syntax; `input` goes to its standard input.
 std::string ReadFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
@@ -53,8 +60,7 @@ std::string ReadFile(const char* path) {
 Result RunCli(const std::string& args, const std::string& input = "") {
     // Tests run in parallel: each run has its own files.
     const std::string inputFile = TempFile(input);
-    const std::string script =
-        TempFile(std::string(TEVRIMO_CLI) + " " + args + " < " + inputFile + " 2>&1\n");
+    const std::string script = TempFile(Cli() + " " + args + " < " + inputFile + " 2>&1\n");
     FILE* pipe = popen(("bash " + script).c_str(), "r");
     Result r{"", -1};
     char buffer[4096];
@@ -140,7 +146,7 @@ TEST(Cli, SameResultsWhateverTheLocale) {
     for (const char* locale : {"de_DE.UTF-8", "tr_TR.UTF-8"}) {
         const std::string env = std::string("LC_ALL=") + locale + " ";
         const std::string args = "convert length foot 1.5 --to inch";
-        FILE* pipe = popen((env + TEVRIMO_CLI + " " + args).c_str(), "r");
+        FILE* pipe = popen((env + Cli() + " " + args).c_str(), "r");
         char line[64] = {};
         ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
         pclose(pipe);
@@ -411,8 +417,8 @@ TEST(Cli, PhrasesPumpDownUnitsAndEveryUnit) {
 // says nothing. The terminal is a pseudo-terminal that `script` gives it.
 TEST(Cli, TerminalIsToldWhatConvertWaitsFor) {
     const std::string input = TempFile("5\n\x04");
-    const std::string command = "script -qec '" + std::string(TEVRIMO_CLI) +
-                                " convert pressure psi --to bar' /dev/null < " + input + " 2>&1";
+    const std::string command =
+        "script -qec '" + Cli() + " convert pressure psi --to bar' /dev/null < " + input + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     Result tty{"", -1};

@@ -2,7 +2,6 @@
 // tevrimo-cli convert: a value, or every line of standard input, typed into one unit
 // and shown in every unit of its category (or in one). A value must be a number and
 // nothing else, unless --as-typed asks for the pages' reading.
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -311,7 +310,7 @@ int RunConvert(const Arguments& arguments) {
         converter.ConvertOne(arguments.Words()[2], options.header);
     } else {
         // Someone at a terminal is told what the program waits for.
-        if (isatty(STDIN_FILENO)) {
+        if (InputIsTerminal()) {
             std::fprintf(stderr,
                          "%s: type a value in %s and press Enter, one a line; Ctrl+D ends\n",
                          kProgram, Quoted(table.Caption(source, language)).c_str());

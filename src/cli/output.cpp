@@ -11,6 +11,17 @@
 
 #include "failure.h"
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+// Under node the descriptors are node's own (NODERAWFS), which the C library's poll and
+// terminal query do not see through: node answers for them.
+// clang-format off
+EM_JS(int, NodeIsTerminal, (int fd), { return require("tty").isatty(fd) ? 1 : 0; });
+EM_JS(void, NodePause, (), { Atomics.wait(new Int32Array(new SharedArrayBuffer(4)), 0, 0, 1); });
+// clang-format on
+#endif
+
 namespace tevrimo::cli {
 
 namespace {
@@ -29,6 +40,14 @@ namespace {
 // ready yet; if so, waits until it is. Calls `fail` when the wait itself fails.
 bool WaitedUntilReady(int fd, short events, void (*fail)(int error)) {
     if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+#ifdef __EMSCRIPTEN__
+    // No poll there: try again after a millisecond.
+    static_cast<void>(fd);
+    static_cast<void>(events);
+    static_cast<void>(fail);
+    NodePause();
+    return true;
+#endif
     pollfd p{fd, events, 0};
     while (::poll(&p, 1, -1) < 0) {
         if (errno != EINTR) fail(errno);
@@ -58,11 +77,22 @@ void WriteAll(const char* data, std::size_t size) {
 
 // True when a read of standard input would not wait.
 bool InputReady() {
+#ifdef __EMSCRIPTEN__
+    return false;  // unknown under node: flush before every read
+#endif
     pollfd fd{STDIN_FILENO, POLLIN, 0};
     return ::poll(&fd, 1, 0) != 0;
 }
 
 }  // namespace
+
+bool InputIsTerminal() {
+#ifdef __EMSCRIPTEN__
+    return NodeIsTerminal(STDIN_FILENO) != 0;
+#else
+    return isatty(STDIN_FILENO) != 0;
+#endif
+}
 
 void Output::Write(std::string_view text) {
     if (text.empty()) return;  // may be a view of nothing, with no data at all

@@ -30,6 +30,9 @@ class Output {
     std::size_t m_size = 0;
 };
 
+// Whether standard input is a terminal (someone typing).
+[[nodiscard]] bool InputIsTerminal();
+
 // The lines of standard input. CR-LF ends a line as LF does; a last line without a
 // newline still counts. Whatever is buffered in `out` is written before a read that
 // would wait, so a slow producer sees each answer at once.

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -196,6 +197,40 @@ bool SixDigitsQuickly(double a, std::uint32_t& digits, int& exponent) {
     return false;
 }
 
+#if defined(__cpp_lib_to_chars) && !defined(TEVRIMO_PORTABLE_NUMBER_TEXT)
+// The six significant digits of `a` (positive, finite), correctly rounded with ties to
+// even, and its decimal exponent: "d.ddddde±x" read back.
+void ExactSixDigits(double a, std::uint32_t& digits, int& exponent) {
+    char sci[32];
+    const auto res = std::to_chars(sci, sci + sizeof sci, a, std::chars_format::scientific, 5);
+    const char* s = sci;
+    digits = static_cast<std::uint32_t>(s[0] - '0');
+    for (int i = 2; i < 7; ++i) digits = digits * 10 + static_cast<std::uint32_t>(s[i] - '0');
+    std::from_chars(s[8] == '+' ? s + 9 : s + 8, res.ptr, exponent);
+}
+#else
+// The same where the standard library has no floating-point to_chars: the C library's
+// "%.5e" is exact too (glibc and musl expand the binary value in full and round it once,
+// ties to even in the default rounding mode). Only the digits and the exponent are read,
+// so the locale's decimal point does not matter.
+void ExactSixDigits(double a, std::uint32_t& digits, int& exponent) {
+    char sci[64];
+    const int length = std::snprintf(sci, sizeof sci, "%.5e", a);
+    const char* p = sci;
+    const char* const end = sci + (length > 0 ? length : 0);
+    digits = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (IsDigit(*p)) digits = digits * 10 + static_cast<std::uint32_t>(*p - '0');
+    }
+    if (p != end) ++p;  // the 'e'
+    const bool negativeExponent = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
+    int e = 0;
+    for (; p != end && IsDigit(*p); ++p) e = e * 10 + (*p - '0');
+    exponent = negativeExponent ? -e : e;
+}
+#endif
+
 std::size_t WriteSpecial(double value, char* out) {
     const bool negative = std::signbit(value);
     const char* word = std::isnan(value) ? "NAN" : "INF";
@@ -218,15 +253,7 @@ std::size_t FormatNumber(double value, char* out) {
     std::uint32_t d = 0;
     int exponent = 0;
     if (!SixDigitsQuickly(std::fabs(value), d, exponent)) {
-        // Six significant digits, correctly rounded with ties to even: "d.ddddde±x".
-        char sci[32];
-        const auto res =
-            std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 5);
-        const char* s = negative ? sci + 1 : sci;
-        d = static_cast<std::uint32_t>(s[0] - '0');
-        for (int i = 2; i < 7; ++i) d = d * 10 + static_cast<std::uint32_t>(s[i] - '0');
-        std::from_chars(s[8] == '+' ? s + 9 : s + 8, res.ptr, exponent);
-
+        ExactSixDigits(std::fabs(value), d, exponent);
         // Ties go away from zero: an even last digit may have been a tie rounded down.
         if (d % 2 == 0 && IsExactTie(value, d, exponent)) ++d;
     }
