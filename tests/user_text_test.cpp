@@ -5,9 +5,13 @@
 
 #include <climits>
 #include <optional>
+#include <set>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "int_text.h"
+#include "languages.h"
 
 namespace tevrimo {
 namespace {
@@ -109,6 +113,34 @@ TEST(IntText, EachWayOfWritingANumber) {
     EXPECT_EQ(ParseSmallInt("00", 0), std::nullopt);
     EXPECT_EQ(ParseSmallInt("2147483647", INT_MAX), INT_MAX);
     EXPECT_EQ(ParseSmallInt("9999999999", INT_MAX), std::nullopt);
+}
+
+// A table with an entry per language takes exactly one entry per language.
+static_assert(
+    std::is_constructible_v<LanguageTexts, const char*, const char*, const char*, const char*>);
+static_assert(!std::is_constructible_v<LanguageTexts, const char*, const char*, const char*>);
+static_assert(!std::is_constructible_v<LanguageTexts, const char*, const char*, const char*,
+                                       const char*, const char*>);
+static_assert(kLanguageCodes.size() == kLanguageCount);
+
+TEST(LanguageTable, EachLanguageByItsCodeNameAndLocale) {
+    std::set<std::string_view> codes, names;
+    for (int l = 0; l < kLanguageCount; ++l) {
+        EXPECT_EQ(LanguageOfCode(kLanguageCodes[l]), l);
+        std::string locale(kLanguageCodes[l]);
+        for (char& c : locale) c = static_cast<char>(c - 'a' + 'A');
+        EXPECT_EQ(LanguageOfLocale(locale + "_XX.UTF-8"), l);
+        EXPECT_EQ(LanguageOrEnglish(l), l);
+        codes.insert(kLanguageCodes[l]);
+        names.insert(kNativeNames[l]);
+    }
+    EXPECT_EQ(codes.size(), std::size_t{kLanguageCount});
+    EXPECT_EQ(names.size(), std::size_t{kLanguageCount});
+    EXPECT_EQ(LanguageOfCode("TR"), std::nullopt);  // codes on the command line: lower case
+    for (int l : {-1, kLanguageCount, INT_MIN}) EXPECT_EQ(LanguageOrEnglish(l), kEnglish);
+    for (std::string_view locale : {"", "C", "POSIX", "t", "tur", "es_ES", "_tr"}) {
+        EXPECT_EQ(LanguageOfLocale(locale), kEnglish) << locale;
+    }
 }
 
 }  // namespace

@@ -22,10 +22,6 @@ QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-int Shown(int language) {
-    return IsLanguage(language) ? language : kEnglish;
-}
-
 // Calls `f` with every name of unit row `r`: its captions, its key, its symbols and names.
 template <typename F>
 void ForEachName(const CategoryTable& table, int r, F f) {
@@ -129,7 +125,7 @@ std::vector<UnitHit> SuggestUnitsEverywhere(std::string_view name, int language,
 }
 
 QString HitText(const UnitHit& hit, int language) {
-    const int l = Shown(language);
+    const int l = LanguageOrEnglish(language);
     const CategoryTable& table = Category(hit.tab);
     QString text = Text(table.Caption(hit.row, l));
     if (!hit.matched.empty() && !SameCaption(hit.matched, table.Caption(hit.row, l))) {
@@ -169,7 +165,7 @@ UnitFinder::UnitFinder(QWidget* parent)
 }
 
 void UnitFinder::SetLanguage(int language) {
-    m_language = Shown(language);
+    m_language = LanguageOrEnglish(language);
     m_prompt->setText(PageText(PageWord::kFinderPrompt, m_language));
     m_line->setPlaceholderText(PageText(PageWord::kFinderHint, m_language));
     m_line->setAccessibleName(m_prompt->text());
