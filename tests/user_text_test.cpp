@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "int_text.h"
+#include "json_writer.h"
 #include "languages.h"
 
 namespace tevrimo {
@@ -141,6 +143,19 @@ TEST(LanguageTable, EachLanguageByItsCodeNameAndLocale) {
     for (std::string_view locale : {"", "C", "POSIX", "t", "tur", "es_ES", "_tr"}) {
         EXPECT_EQ(LanguageOfLocale(locale), kEnglish) << locale;
     }
+}
+
+TEST(JsonWriter, CommasNestingEscapesAndNumbers) {
+    std::string text;
+    StringSink sink(text);
+    JsonWriter json(sink);
+    json.BeginObject().Key("a").BeginArray().EndArray().Key("b").BeginArray();
+    json.Int(-3).Number(0.1).Number(std::numeric_limits<double>::infinity()).Null();
+    json.BeginObject().EndObject().String("q\"\\\n\x1F\xFF\xC3\xA9").EndArray();
+    json.Key("\t").Number(1e300).EndObject();
+    EXPECT_EQ(text,
+              "{\"a\":[],\"b\":[-3,0.1,null,null,{},\"q\\\"\\\\\\u000a\\u001f\\ufffd\xC3\xA9\"],"
+              "\"\\u0009\":1e+300}");
 }
 
 }  // namespace

@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "records.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-
-#include "user_text.h"
-
 namespace tevrimo::cli {
 
 std::optional<Format> ParseFormat(std::string_view name) {
@@ -65,41 +58,6 @@ void WriteTsvField(Output& out, std::string_view text) {
         plain = i + 1;
     }
     out.Write(text.substr(plain));
-}
-
-void WriteJsonString(Output& out, std::string_view text) {
-    out.Put('"');
-    char escape[8];
-    while (!text.empty()) {
-        char32_t cp = 0;
-        std::size_t n = Utf8Sequence(text, cp);
-        if (n == 0) {
-            out.Write("\\ufffd");
-            text.remove_prefix(1);
-            continue;
-        }
-        if (cp == '"' || cp == '\\') {
-            out.Put('\\');
-            out.Put(static_cast<char>(cp));
-        } else if (cp < 0x20) {
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(cp));
-            out.Write(escape);
-        } else {
-            out.Write(text.substr(0, n));
-        }
-        text.remove_prefix(n);
-    }
-    out.Put('"');
-}
-
-void WriteJsonNumber(Output& out, double value) {
-    if (!std::isfinite(value)) {
-        out.Write("null");
-        return;
-    }
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.Write({buffer, static_cast<std::size_t>(end - buffer)});
 }
 
 }  // namespace tevrimo::cli

@@ -13,6 +13,7 @@
 #include "categories.h"
 #include "page_texts.h"
 #include "unit_names.h"
+#include "unit_search.h"
 
 namespace tevrimo {
 
@@ -41,10 +42,6 @@ int CompletionRank(const std::u32string& typed, const std::u32string& name) {
         if (wordStart && std::u32string_view(name).substr(i).starts_with(typed)) return 2;
     }
     return 3;
-}
-
-bool AllDigits(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace
@@ -81,19 +78,12 @@ std::vector<UnitHit> CompleteUnitName(std::string_view text, std::size_t most) {
 }
 
 std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language) {
-    std::vector<UnitHit> out;
-    if (name.empty() || AllDigits(name)) return out;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const int row = FindUnit(Category(c), name, language);
-        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
-    }
+    std::vector<UnitPlace> places = FindUnitInCategories(name, language, false);
     // A key or symbol in another case ("gb"), where nothing answers to the name as
     // written: each unit it may stand for, to choose from ("Mb": MByte and mbar).
-    if (!out.empty()) return out;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const int row = FindUnitAnyCase(Category(c), name);
-        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
-    }
+    if (places.empty()) places = FindUnitInCategories(name, language, true);
+    std::vector<UnitHit> out;
+    for (const UnitPlace& p : places) out.push_back({p.tab, p.row, std::string(name)});
     return out;
 }
 
