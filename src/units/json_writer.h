@@ -93,10 +93,23 @@ class JsonWriter {
         if (m_separate) m_sink.Put(',');
     }
 
+    static bool IsPlain(char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
+    }
+
     void WriteString(std::string_view text) {
         m_sink.Put('"');
         char escape[8];
         while (!text.empty()) {
+            // A run of printable ASCII that needs no escape goes out at once.
+            std::size_t plain = 0;
+            while (plain < text.size() && IsPlain(text[plain])) ++plain;
+            if (plain > 0) {
+                m_sink.Write(text.substr(0, plain));
+                text.remove_prefix(plain);
+                continue;
+            }
             char32_t cp = 0;
             const std::size_t n = Utf8Sequence(text, cp);
             if (n == 0) {
