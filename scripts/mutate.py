@@ -3,7 +3,7 @@
 """Mutation testing: do the tests notice when the code changes its behaviour?
 
 Takes a seeded sample of small changes ("mutants") to the plain C++ layers (src/units,
-src/page, src/cli and the profile file, src/app/profile.cpp), builds each in a copy of
+src/page, src/cli and the profile, src/profile), builds each in a copy of
 the tree with a build folder of its own, runs the test suite on it and sorts it:
 
   killed        a test failed, crashed or hung (over its time limit)
@@ -47,8 +47,8 @@ BUILD = os.path.join(WORK, "build")
 
 # What is mutated. write_completions.cpp is left out: it is built only on request, so
 # no test could ever see a change in it.
-SOURCE_DIRS = ["src/units", "src/page", "src/cli"]
-EXTRA_SOURCES = ["src/app/profile.cpp"]
+SOURCE_DIRS = ["src/units", "src/page", "src/cli", "src/profile"]
+EXTRA_SOURCES = []
 NOT_BUILT = {"src/cli/write_completions.cpp"}
 
 # The GoogleTest suites (label "fast") run first, the rest after them, so that most

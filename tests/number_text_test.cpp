@@ -220,6 +220,24 @@ TEST(ParseWholeNumber, DecimalCommaWhereAsked) {
     }
 }
 
+// The shortest text that reads back as the value, as std::to_chars writes it: on the
+// native path and on the portable one (core_tests_portable).
+TEST(ShortestNumberText, FewestDigitsThatReadBack) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.1, "0.1"},          {1e-6, "1e-06"},        {123456789, "123456789"},
+        {1e21, "1e+21"},       {-0.0, "-0"},           {5e-324, "5e-324"},
+        {1.5e300, "1.5e+300"}, {0.000123, "0.000123"}, {2.0 / 3, "0.6666666666666666"},
+        {100, "100"},          {1e16, "1e+16"},        {-1234.5, "-1234.5"},
+    };
+    for (const auto& c : cases) {
+        char buffer[kShortestBufferSize];
+        EXPECT_EQ(std::string(buffer, ShortestNumberText(c.value, buffer)), c.text) << c.text;
+    }
+}
+
 TEST(ParseNumber, NanKeepsItsSign) {
     EXPECT_TRUE(std::isnan(ParseNumber("NAN")));
     EXPECT_FALSE(std::signbit(ParseNumber("NAN")));

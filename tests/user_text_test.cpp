@@ -4,10 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <optional>
+#include <set>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "int_text.h"
+#include "json_writer.h"
+#include "languages.h"
 
 namespace tevrimo {
 namespace {
@@ -109,6 +115,47 @@ TEST(IntText, EachWayOfWritingANumber) {
     EXPECT_EQ(ParseSmallInt("00", 0), std::nullopt);
     EXPECT_EQ(ParseSmallInt("2147483647", INT_MAX), INT_MAX);
     EXPECT_EQ(ParseSmallInt("9999999999", INT_MAX), std::nullopt);
+}
+
+// A table with an entry per language takes exactly one entry per language.
+static_assert(
+    std::is_constructible_v<LanguageTexts, const char*, const char*, const char*, const char*>);
+static_assert(!std::is_constructible_v<LanguageTexts, const char*, const char*, const char*>);
+static_assert(!std::is_constructible_v<LanguageTexts, const char*, const char*, const char*,
+                                       const char*, const char*>);
+static_assert(kLanguageCodes.size() == kLanguageCount);
+
+TEST(LanguageTable, EachLanguageByItsCodeNameAndLocale) {
+    std::set<std::string_view> codes, names;
+    for (int l = 0; l < kLanguageCount; ++l) {
+        EXPECT_EQ(LanguageOfCode(kLanguageCodes[l]), l);
+        std::string locale(kLanguageCodes[l]);
+        for (char& c : locale) c = static_cast<char>(c - 'a' + 'A');
+        EXPECT_EQ(LanguageOfLocale(locale + "_XX.UTF-8"), l);
+        EXPECT_EQ(LanguageOrEnglish(l), l);
+        codes.insert(kLanguageCodes[l]);
+        names.insert(kNativeNames[l]);
+    }
+    EXPECT_EQ(codes.size(), std::size_t{kLanguageCount});
+    EXPECT_EQ(names.size(), std::size_t{kLanguageCount});
+    EXPECT_EQ(LanguageOfCode("TR"), std::nullopt);  // codes on the command line: lower case
+    for (int l : {-1, kLanguageCount, INT_MIN}) EXPECT_EQ(LanguageOrEnglish(l), kEnglish);
+    for (std::string_view locale : {"", "C", "POSIX", "t", "tur", "es_ES", "_tr"}) {
+        EXPECT_EQ(LanguageOfLocale(locale), kEnglish) << locale;
+    }
+}
+
+TEST(JsonWriter, CommasNestingEscapesAndNumbers) {
+    std::string text;
+    StringSink sink(text);
+    JsonWriter json(sink);
+    json.BeginObject().Key("a").BeginArray().EndArray().Key("b").BeginArray();
+    json.Int(-3).Number(0.1).Number(std::numeric_limits<double>::infinity()).Null();
+    json.BeginObject().EndObject().String("q\"\\\n\x1F\xFF\xC3\xA9").EndArray();
+    json.Key("\t").Number(1e300).EndObject();
+    EXPECT_EQ(text,
+              "{\"a\":[],\"b\":[-3,0.1,null,null,{},\"q\\\"\\\\\\u000a\\u001f\\ufffd\xC3\xA9\"],"
+              "\"\\u0009\":1e+300}");
 }
 
 }  // namespace

@@ -91,13 +91,12 @@ bool ConverterApp::OpenFromAnotherStart(const QStringList& arguments,
     return true;
 }
 
-bool ConverterApp::InitInstance(const StartPoint& start) {
+void ConverterApp::InitInstance(const StartPoint& start) {
     m_window = std::make_unique<MainDialog>(m_profile, QApplication::applicationName());
     if (start.tab >= 0) m_window->ShowUnit(start.tab, start.row);
     if (start.value) m_window->EnterValue(*start.value);
     m_window->show();
     CloseOnTerminate();
-    return true;
 }
 
 // A termination request (logging out, kill, Ctrl+C in the terminal) closes the window

@@ -25,7 +25,7 @@ class ConverterApp {
     // starts hand over to.
     [[nodiscard]] bool HandOver(const QStringList& arguments, const QString& activationToken);
     // Creates and shows the window, at `start` when it names a page.
-    [[nodiscard]] bool InitInstance(const StartPoint& start = {});
+    void InitInstance(const StartPoint& start = {});
     int Run();
 
   private:

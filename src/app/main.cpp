@@ -76,7 +76,7 @@ int Run(int argc, char** argv) {
     g_starting = false;
     // A window is open already: it shows what was asked, and this start is done.
     if (app.HandOver(arguments, activationToken)) return 0;
-    if (!app.InitInstance(request.start)) return 1;
+    app.InitInstance(request.start);
     return app.Run();
 }
 

@@ -6,6 +6,7 @@
 
 #include "categories.h"
 #include "command_line.h"
+#include "json_writer.h"
 #include "output.h"
 #include "records.h"
 
@@ -26,17 +27,15 @@ int RunCategories(const Arguments& arguments) {
     const Format format = RequireFormat(options.format);
     Output out;
     if (format == Format::kJson) {
-        out.Write("{\"categories\":[");
+        JsonWriter json(out);
+        json.BeginObject().Key("categories").BeginArray();
         for (int i = 0; i < kCategoryCount; ++i) {
-            out.Write(i == 0 ? "{\"index\":" : ",{\"index\":");
-            out.Write(std::to_string(i));
-            out.Write(",\"key\":");
-            WriteJsonString(out, CategoryKey(i));
-            out.Write(",\"caption\":");
-            WriteJsonString(out, CategoryTabCaption(i));
-            out.Put('}');
+            json.BeginObject().Key("index").Int(i);
+            json.Key("key").String(CategoryKey(i)).Key("caption").String(CategoryTabCaption(i));
+            json.EndObject();
         }
-        out.Write("]}\n");
+        json.EndArray().EndObject();
+        out.Put('\n');
     } else {
         RecordWriter record(out, format);
         if (options.header) {

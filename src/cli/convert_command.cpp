@@ -12,6 +12,7 @@
 #include "category_table.h"
 #include "command_line.h"
 #include "failure.h"
+#include "json_writer.h"
 #include "number_text.h"
 #include "output.h"
 #include "records.h"
@@ -115,12 +116,12 @@ class Converter {
             RecordWriter(m_out, m_format).End();
             return;
         }
-        WriteJsonHead(entry);
-        m_out.Write(",\"error\":");
-        WriteJsonString(m_out, error);
-        m_out.Write(",\"source\":");
-        WriteJsonRow(m_source, entry, false);
-        m_out.Write("}\n");
+        JsonWriter json(m_out);
+        WriteJsonHead(json, entry);
+        json.Key("error").String(error).Key("source");
+        WriteJsonRow(json, m_source, entry, false);
+        json.EndObject();
+        m_out.Put('\n');
     }
 
     // The names of the columns ConvertLine writes.
@@ -158,62 +159,49 @@ class Converter {
         return texts;
     }
 
-    void WriteJsonHead(std::string_view entry) {
-        m_out.Write("{\"category\":");
-        WriteJsonString(m_out, m_table.key);
-        m_out.Write(",\"unit\":");
-        WriteJsonString(m_out, m_table.Caption(m_source, m_language));
-        m_out.Write(",\"value\":");
-        WriteJsonString(m_out, entry);
+    // The object's first members, left open.
+    void WriteJsonHead(JsonWriter<Output>& json, std::string_view entry) {
+        json.BeginObject().Key("category").String(m_table.key);
+        json.Key("unit").String(m_table.Caption(m_source, m_language));
+        json.Key("value").String(entry);
     }
 
     // The object of one conversion: what scripts have always read ("results", by
     // caption), then the same for machines: the source and every row shown, each with its
     // key, caption, text and number.
     void WriteJson(std::string_view entry, const Texts& texts) {
-        WriteJsonHead(entry);
-        m_out.Write(",\"results\":{");
-        bool first = true;
+        JsonWriter json(m_out);
+        WriteJsonHead(json, entry);
+        json.Key("results").BeginObject();
         for (int r = 0; r < kRowCount; ++r) {
-            if (!Shown(r)) continue;
-            if (!first) m_out.Put(',');
-            first = false;
-            WriteJsonString(m_out, m_table.Caption(r, m_language));
-            m_out.Put(':');
-            WriteJsonString(m_out, texts[static_cast<std::size_t>(r)]);
+            if (Shown(r)) {
+                json.Key(m_table.Caption(r, m_language)).String(texts[static_cast<std::size_t>(r)]);
+            }
         }
-        m_out.Write("},\"source\":");
-        WriteJsonRow(m_source, entry, true);
-        m_out.Write(",\"rows\":[");
-        first = true;
+        json.EndObject().Key("source");
+        WriteJsonRow(json, m_source, entry, true);
+        json.Key("rows").BeginArray();
         for (int r = 0; r < kRowCount; ++r) {
-            if (!Shown(r)) continue;
-            if (!first) m_out.Put(',');
-            first = false;
-            WriteJsonRow(r, texts[static_cast<std::size_t>(r)], true);
+            if (Shown(r)) WriteJsonRow(json, r, texts[static_cast<std::size_t>(r)], true);
         }
-        m_out.Write("]}\n");
+        json.EndArray().EndObject();
+        m_out.Put('\n');
     }
 
     // {"row":R,"key":K,"caption":C,"text":T,"value":V}: V is the number the text stands for
     // as the page reads it, null for an empty text (a row left alone), INF and NaN, or
     // when `read` is false.
-    void WriteJsonRow(int r, std::string_view text, bool read) {
-        m_out.Write("{\"row\":");
-        m_out.Write(std::to_string(r));
-        m_out.Write(",\"key\":");
-        WriteJsonString(m_out, m_table.rows[static_cast<std::size_t>(r)].key);
-        m_out.Write(",\"caption\":");
-        WriteJsonString(m_out, m_table.Caption(r, m_language));
-        m_out.Write(",\"text\":");
-        WriteJsonString(m_out, text);
-        m_out.Write(",\"value\":");
+    void WriteJsonRow(JsonWriter<Output>& json, int r, std::string_view text, bool read) {
+        json.BeginObject().Key("row").Int(r);
+        json.Key("key").String(m_table.rows[static_cast<std::size_t>(r)].key);
+        json.Key("caption").String(m_table.Caption(r, m_language));
+        json.Key("text").String(text).Key("value");
         if (read && !text.empty()) {
-            WriteJsonNumber(m_out, ParseNumber(text));
+            json.Number(ParseNumber(text));
         } else {
-            m_out.Write("null");
+            json.Null();
         }
-        m_out.Put('}');
+        json.EndObject();
     }
 
     const CategoryTable& m_table;

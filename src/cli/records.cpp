@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "records.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include "user_text.h"
-
 namespace tevrimo::cli {
 
 std::optional<Format> ParseFormat(std::string_view name) {
@@ -67,99 +58,6 @@ void WriteTsvField(Output& out, std::string_view text) {
         plain = i + 1;
     }
     out.Write(text.substr(plain));
-}
-
-void WriteJsonString(Output& out, std::string_view text) {
-    out.Put('"');
-    char escape[8];
-    while (!text.empty()) {
-        char32_t cp = 0;
-        std::size_t n = Utf8Sequence(text, cp);
-        if (n == 0) {
-            out.Write("\\ufffd");
-            text.remove_prefix(1);
-            continue;
-        }
-        if (cp == '"' || cp == '\\') {
-            out.Put('\\');
-            out.Put(static_cast<char>(cp));
-        } else if (cp < 0x20) {
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(cp));
-            out.Write(escape);
-        } else {
-            out.Write(text.substr(0, n));
-        }
-        text.remove_prefix(n);
-    }
-    out.Put('"');
-}
-
-#if !defined(__cpp_lib_to_chars)
-// What std::to_chars(value) writes, where the standard library lacks it: the fewest
-// significant digits that read back as `value`, in plain or scientific notation
-// ("1e-06", two exponent digits at least), whichever is shorter, plain on a tie.
-std::string_view ShortestText(double value, char (&buffer)[32]) {
-    char sci[40];
-    int precision = 0;
-    for (; precision < 17; ++precision) {
-        std::snprintf(sci, sizeof sci, "%.*e", precision, value);
-        if (std::strtod(sci, nullptr) == value) break;
-    }
-    // sci is now "-d.ddde+XX" with precision + 1 digits (the C library's decimal point
-    // may be any character: only digits are taken).
-    std::string digits;
-    const char* p = sci;
-    const bool negative = *p == '-';
-    if (negative) ++p;
-    for (; *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') digits += *p;
-    }
-    const int exponent = std::atoi(p + 1);
-    const int count = static_cast<int>(digits.size());
-
-    std::string plain = negative ? "-" : "";
-    if (exponent >= count - 1) {
-        plain += digits;
-        plain.append(static_cast<std::size_t>(exponent - (count - 1)), '0');
-    } else if (exponent >= 0) {
-        plain.append(digits, 0, static_cast<std::size_t>(exponent + 1));
-        plain += '.';
-        plain.append(digits, static_cast<std::size_t>(exponent + 1));
-    } else {
-        plain += "0.";
-        plain.append(static_cast<std::size_t>(-exponent - 1), '0');
-        plain += digits;
-    }
-    std::string scientific = negative ? "-" : "";
-    scientific += digits[0];
-    if (count > 1) {
-        scientific += '.';
-        scientific.append(digits, 1);
-    }
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "e%c%02d", exponent < 0 ? '-' : '+',
-                  exponent < 0 ? -exponent : exponent);
-    scientific += tail;
-
-    const std::string& best = plain.size() <= scientific.size() ? plain : scientific;
-    const std::size_t n = best.size() < sizeof buffer ? best.size() : sizeof buffer;
-    best.copy(buffer, n);
-    return {buffer, n};
-}
-#endif
-
-void WriteJsonNumber(Output& out, double value) {
-    if (!std::isfinite(value)) {
-        out.Write("null");
-        return;
-    }
-    char buffer[32];
-#if defined(__cpp_lib_to_chars)
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.Write({buffer, static_cast<std::size_t>(end - buffer)});
-#else
-    out.Write(ShortestText(value, buffer));
-#endif
 }
 
 }  // namespace tevrimo::cli

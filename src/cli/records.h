@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "output.h"
-#include "user_text.h"
 
 namespace tevrimo::cli {
 
@@ -41,13 +40,5 @@ class RecordWriter {
 // A TSV field: a tab, CR, LF or backslash in `text` is written as "\t", "\r", "\n" or
 // "\\", so that a field never splits its record; everything else as it is.
 void WriteTsvField(Output& out, std::string_view text);
-
-// A JSON string: quotes, backslashes and control characters escaped, bytes that are
-// not UTF-8 replaced by U+FFFD, so that every line parses.
-void WriteJsonString(Output& out, std::string_view text);
-
-// A JSON number: the shortest text that reads back as `value`; null for an infinity or
-// a NaN, which JSON cannot write.
-void WriteJsonNumber(Output& out, double value);
 
 }  // namespace tevrimo::cli

@@ -2,7 +2,6 @@
 // The key script of `tevrimo-cli replay`: tokens naming key-downs and mouse clicks.
 #pragma once
 
-#include <iterator>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,10 +20,6 @@ std::string ReplayTokenHelp();
 
 // The tokens a completion offers: the digits and named keys, with a few of the rest.
 std::span<const std::string_view> ReplayTokenSuggestions();
-
-// The codes of the languages, in the order of their ids.
-inline constexpr std::string_view kLanguageCodes[] = {"tr", "en", "de", "fr"};
-static_assert(std::size(kLanguageCodes) == kLanguageCount);
 
 // A language code or its id; with `anyNumber`, any number. Nothing for anything else.
 [[nodiscard]] std::optional<int> ParseLanguage(std::string_view text, bool anyNumber);

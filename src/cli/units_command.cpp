@@ -7,6 +7,7 @@
 
 #include "categories.h"
 #include "command_line.h"
+#include "json_writer.h"
 #include "output.h"
 #include "records.h"
 #include "unit_names.h"
@@ -25,29 +26,21 @@ struct UnitsOptions {
 void WriteUnits(const CategoryTable& table, int language, Format format, bool withKey,
                 Output& out) {
     if (format == Format::kJson) {
-        out.Write("{\"category\":");
-        WriteJsonString(out, table.key);
-        out.Write(",\"units\":[");
-        bool first = true;
+        JsonWriter json(out);
+        json.BeginObject().Key("category").String(table.key).Key("units").BeginArray();
         for (int r = 0; r < kRowCount; ++r) {
             if (!table.IsUnitRow(r)) continue;
-            out.Write(first ? "{\"row\":" : ",{\"row\":");
-            first = false;
-            out.Write(std::to_string(r));
-            out.Write(",\"key\":");
-            WriteJsonString(out, table.rows[static_cast<std::size_t>(r)].key);
-            out.Write(",\"caption\":");
-            WriteJsonString(out, table.Caption(r, language));
-            out.Write(",\"aliases\":[");
-            bool firstAlias = true;
+            json.BeginObject().Key("row").Int(r);
+            json.Key("key").String(table.rows[static_cast<std::size_t>(r)].key);
+            json.Key("caption").String(table.Caption(r, language));
+            json.Key("aliases").BeginArray();
             for (const Alias& a : Aliases(table.rows[static_cast<std::size_t>(r)])) {
-                if (!firstAlias) out.Put(',');
-                firstAlias = false;
-                WriteJsonString(out, a.text);
+                json.String(a.text);
             }
-            out.Write("]}");
+            json.EndArray().EndObject();
         }
-        out.Write("]}\n");
+        json.EndArray().EndObject();
+        out.Put('\n');
         return;
     }
     RecordWriter record(out, format);

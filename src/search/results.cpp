@@ -9,13 +9,9 @@ namespace tevrimo::search {
 
 namespace {
 
-constexpr std::string_view kOpenTexts[kLanguageCount] = {
-    "Tevrimo'da aç", "Open in Tevrimo", "In Tevrimo öffnen", "Ouvrir dans Tevrimo"};
+constexpr LanguageTexts kOpenTexts{"Tevrimo'da aç", "Open in Tevrimo", "In Tevrimo öffnen",
+                                   "Ouvrir dans Tevrimo"};
 constexpr std::string_view kSeparator = " · ";
-
-int Checked(int language) {
-    return IsLanguage(language) ? language : kEnglish;
-}
 
 std::string Join(std::string_view a, std::string_view separator, std::string_view b) {
     std::string out;
@@ -26,9 +22,8 @@ std::string Join(std::string_view a, std::string_view separator, std::string_vie
 
 // "binary: 1 GB = 1024 MB", said on every result of the data storage page, whose
 // multiples are 1024 apart.
-constexpr std::string_view kBinaryNotes[kLanguageCount] = {
-    "ikili: 1 GB = 1024 MB", "binary: 1 GB = 1024 MB", "binär: 1 GB = 1024 MB",
-    "binaire : 1 GB = 1024 MB"};
+constexpr LanguageTexts kBinaryNotes{"ikili: 1 GB = 1024 MB", "binary: 1 GB = 1024 MB",
+                                     "binär: 1 GB = 1024 MB", "binaire : 1 GB = 1024 MB"};
 constexpr std::string_view kBinaryCategory = "data";
 
 // The description of a result in unit `row` of `table`.
@@ -36,7 +31,7 @@ std::string Description(const CategoryTable& table, int row, int language) {
     const std::string_view category = table.names[static_cast<std::size_t>(language)];
     std::string out = Join(table.FullName(row, language), kSeparator, category);
     if (table.key == kBinaryCategory) {
-        out.append(kSeparator).append(kBinaryNotes[static_cast<std::size_t>(language)]);
+        out.append(kSeparator).append(kBinaryNotes[language]);
     }
     return out;
 }
@@ -50,7 +45,7 @@ ResultId ValueId(const Query& query, const Reading& reading, int target) {
 std::string PeopleNumber(std::string_view text, int language) {
     static constexpr std::string_view kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴",
                                                          "⁵", "⁶", "⁷", "⁸", "⁹"};
-    const bool comma = DecimalMarkOf(Checked(language)) == DecimalMark::kPointOrComma;
+    const bool comma = DecimalMarkOf(LanguageOrEnglish(language)) == DecimalMark::kPointOrComma;
     std::string out;
     const std::size_t e = text.find_first_of("eE");
     for (char c : text.substr(0, e)) out.push_back(comma && c == '.' ? ',' : c);
@@ -69,7 +64,7 @@ std::string PeopleNumber(std::string_view text, int language) {
 }
 
 std::string_view OpenText(int language) {
-    return kOpenTexts[Checked(language)];
+    return kOpenTexts[LanguageOrEnglish(language)];
 }
 
 std::vector<std::string> ShellResults(std::string_view text, int language) {
@@ -107,7 +102,7 @@ std::vector<std::string> ShellResults(std::string_view text, int language) {
 }
 
 std::optional<ShellMeta> ShellResultMeta(std::string_view text, int language) {
-    language = Checked(language);
+    language = LanguageOrEnglish(language);
     const std::optional<ResultId> id = DecodeId(text);
     if (!id) return std::nullopt;
     const CategoryTable& table = Category(id->tab);
@@ -130,7 +125,7 @@ std::optional<ShellMeta> ShellResultMeta(std::string_view text, int language) {
 }
 
 std::vector<RunnerMatch> RunnerMatches(std::string_view text, int language) {
-    language = Checked(language);
+    language = LanguageOrEnglish(language);
     std::vector<RunnerMatch> matches;
     const std::optional<Query> query = ParseQuery(text, language);
     if (!query) return matches;
@@ -144,10 +139,9 @@ std::vector<RunnerMatch> RunnerMatches(std::string_view text, int language) {
             RunnerMatch m;
             m.id = EncodeId(ValueId(*query, r, row));
             m.text = Join(PeopleNumber(*value, language), " ", table.Caption(row, language));
-            m.subtext = table.key == kBinaryCategory
-                            ? Join(table.FullName(row, language), kSeparator,
-                                   kBinaryNotes[static_cast<std::size_t>(language)])
-                            : std::string(table.FullName(row, language));
+            m.subtext = table.key == kBinaryCategory ? Join(table.FullName(row, language),
+                                                            kSeparator, kBinaryNotes[language])
+                                                     : std::string(table.FullName(row, language));
             m.category = table.names[static_cast<std::size_t>(language)];
             const auto it = std::find(common.begin(), common.end(), row);
             m.relevance = row == r.target ? 1.0

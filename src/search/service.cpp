@@ -41,7 +41,7 @@ constexpr std::size_t kMaxIds = 256;
 
 struct Service {
     sd_bus* bus = nullptr;
-    int language = 1;
+    int language = tevrimo::kEnglish;
     std::uint64_t lastCall = 0;
     int copying = 0;  // copies still waiting for the clipboard manager
 };

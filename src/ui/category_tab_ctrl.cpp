@@ -64,7 +64,7 @@ void CategoryTabCtrl::paintEvent(QPaintEvent*) {
 
 void CategoryTabCtrl::CreatePages(int index) {
     m_current = index;
-    for (int i = 0; i < m_pageCount; ++i) {
+    for (int i = 0; i < kCategoryCount; ++i) {
         auto* page = new PageWidget(Category(i), this);
         m_pages[static_cast<std::size_t>(i)] = page;
         connect(page, &PageWidget::languageApplied, this, [this, page] {
@@ -103,7 +103,7 @@ void CategoryTabCtrl::PlacePages(int index) {
     m_strip->setCurrentIndex(index);
     const QRect area = DisplayArea();
     const auto [units, font] = PageUnits(area);
-    for (int i = 0; i < m_pageCount; ++i) {
+    for (int i = 0; i < kCategoryCount; ++i) {
         PageWidget* page = Page(i);
         page->setGeometry(area);
         page->LayOut(units, font);
@@ -138,7 +138,7 @@ void CategoryTabCtrl::PressTab(int index) {
 }
 
 void CategoryTabCtrl::PressNextTab(bool backwards) {
-    PressTab((m_current + (backwards ? m_pageCount - 1 : 1)) % m_pageCount);
+    PressTab((m_current + (backwards ? kCategoryCount - 1 : 1)) % kCategoryCount);
 }
 
 void CategoryTabCtrl::NameTabs() {

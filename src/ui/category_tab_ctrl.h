@@ -73,7 +73,6 @@ class CategoryTabCtrl : public QWidget {
     TabStrip* m_strip;
     std::array<PageWidget*, kCategoryCount> m_pages{};
     int m_current = 0;
-    int m_pageCount = kCategoryCount;
 };
 
 }  // namespace tevrimo

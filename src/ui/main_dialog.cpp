@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegion>
 #include <QScreen>
 #include <QShortcut>
@@ -103,18 +102,6 @@ MainDialog::MainDialog(Profile& profile, QString applicationName)
     const DialogUnits units = DialogUnits::OfFont(font());
     m_tabs = new CategoryTabCtrl(this);
     m_tabs->setGeometry(units.Rect(kTabX, kTabY, kTabWidth, kTabHeight));
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(units.Rect(146, 216, 50, 14));
-    m_ok->hide();
-    m_ok->setEnabled(false);  // never shown: no focus, nothing to press
-    m_ok->setFocusPolicy(Qt::NoFocus);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setGeometry(units.Rect(214, 216, 50, 14));
-    m_cancel->hide();
-    m_cancel->setEnabled(false);
-    m_cancel->setFocusPolicy(Qt::NoFocus);
-    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
 
     m_banner = new PressablePicture(this);
     m_banner->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the window

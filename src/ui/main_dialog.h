@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The program's window: the category tabs, the banner and, hidden, OK and Cancel.
+// The program's window: the category tabs and the banner.
 // Its position, the selected tab and the visible page's language persist in the
 // profile.
 #pragma once
@@ -14,7 +14,6 @@
 #include "pressable_picture.h"
 
 class QLabel;
-class QPushButton;
 
 namespace tevrimo {
 
@@ -76,8 +75,6 @@ class MainDialog : public QWidget {
     CategoryTabCtrl* m_tabs = nullptr;
     PressablePicture* m_banner = nullptr;
     UnitFinder* m_finder = nullptr;
-    QPushButton* m_ok = nullptr;
-    QPushButton* m_cancel = nullptr;
     int m_yPos = 0, m_xPos = 0;
     int m_bannerPhase = 1;
     int m_curTab = 0, m_curLang = 0;

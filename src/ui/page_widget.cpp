@@ -37,7 +37,7 @@ constexpr int kButtonHeight = 12;
 constexpr int kBoxRight = 210;
 constexpr int kBoxHeight = 11;
 constexpr int kFlagX = 217;
-constexpr int kFlagY[kLanguageCount] = {10, 30, 50, 70};
+constexpr PerLanguage<int> kFlagY{10, 30, 50, 70};
 constexpr int kFlagWidth = 47, kFlagHeight = 28;  // pixels: the pictures keep their size
 
 // The vacuum page's layout: a column of labels, then the buttons, then the boxes.
@@ -48,8 +48,6 @@ constexpr int kVacuumBoxWidth = 70;
 const char* const kVacuumLabels[4] = {
     "Pompa Kapasitesi:", "Bosaltma Süresi:", "Bosaltma Hacmi:", "Nihai Basinç:"};
 
-const char* const kLanguageNames[kLanguageCount] = {"Türkçe", "English", "Deutsch", "Français"};
-
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -57,10 +55,9 @@ QString Text(std::string_view s) {
 }  // namespace
 
 QPixmap FlagPixmap(int language, bool selected, qreal pixelRatio) {
-    static const char* const kNames[kLanguageCount] = {"tr", "gb", "de", "fr"};
     return Picture(
         QStringLiteral("flag_%1%2")
-            .arg(QLatin1String(kNames[language]), selected ? QString() : QStringLiteral("_off")),
+            .arg(Text(kFlagPictures[language]), selected ? QString() : QStringLiteral("_off")),
         pixelRatio);
 }
 
@@ -206,7 +203,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     for (int k = 0; k < kLanguageCount; ++k) {
         auto* flag = new PressablePicture(this);
         flag->setAttribute(Qt::WA_TransparentForMouseEvents);  // presses reach the page
-        flag->setAccessibleName(QString::fromUtf8(kLanguageNames[k]));
+        flag->setAccessibleName(Text(kNativeNames[k]));
         flag->press = [this, k] { ClickFlag(k); };
         flag->checked = [this, k] { return m_logic->Language() == k; };
         m_flags[static_cast<std::size_t>(k)] = flag;

@@ -13,6 +13,7 @@
 #include "categories.h"
 #include "page_texts.h"
 #include "unit_names.h"
+#include "unit_search.h"
 
 namespace tevrimo {
 
@@ -20,10 +21,6 @@ namespace {
 
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-int Shown(int language) {
-    return IsLanguage(language) ? language : kEnglish;
 }
 
 // Calls `f` with every name of unit row `r`: its captions, its key, its symbols and names.
@@ -45,10 +42,6 @@ int CompletionRank(const std::u32string& typed, const std::u32string& name) {
         if (wordStart && std::u32string_view(name).substr(i).starts_with(typed)) return 2;
     }
     return 3;
-}
-
-bool AllDigits(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace
@@ -85,19 +78,12 @@ std::vector<UnitHit> CompleteUnitName(std::string_view text, std::size_t most) {
 }
 
 std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language) {
-    std::vector<UnitHit> out;
-    if (name.empty() || AllDigits(name)) return out;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const int row = FindUnit(Category(c), name, language);
-        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
-    }
+    std::vector<UnitPlace> places = FindUnitInCategories(name, language, false);
     // A key or symbol in another case ("gb"), where nothing answers to the name as
     // written: each unit it may stand for, to choose from ("Mb": MByte and mbar).
-    if (!out.empty()) return out;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        const int row = FindUnitAnyCase(Category(c), name);
-        if (Category(c).IsUnitRow(row)) out.push_back({c, row, std::string(name)});
-    }
+    if (places.empty()) places = FindUnitInCategories(name, language, true);
+    std::vector<UnitHit> out;
+    for (const UnitPlace& p : places) out.push_back({p.tab, p.row, std::string(name)});
     return out;
 }
 
@@ -129,7 +115,7 @@ std::vector<UnitHit> SuggestUnitsEverywhere(std::string_view name, int language,
 }
 
 QString HitText(const UnitHit& hit, int language) {
-    const int l = Shown(language);
+    const int l = LanguageOrEnglish(language);
     const CategoryTable& table = Category(hit.tab);
     QString text = Text(table.Caption(hit.row, l));
     if (!hit.matched.empty() && !SameCaption(hit.matched, table.Caption(hit.row, l))) {
@@ -169,7 +155,7 @@ UnitFinder::UnitFinder(QWidget* parent)
 }
 
 void UnitFinder::SetLanguage(int language) {
-    m_language = Shown(language);
+    m_language = LanguageOrEnglish(language);
     m_prompt->setText(PageText(PageWord::kFinderPrompt, m_language));
     m_line->setPlaceholderText(PageText(PageWord::kFinderHint, m_language));
     m_line->setAccessibleName(m_prompt->text());

@@ -9,15 +9,10 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "languages.h"
 #include "number_text.h"
 
 namespace tevrimo {
-
-enum LanguageId : int { kTurkish = 0, kEnglish = 1, kGerman = 2, kFrench = 3 };
-inline constexpr int kLanguageCount = 4;
-inline constexpr bool IsLanguage(int language) {
-    return language >= 0 && language < 4;
-}
 
 // Rows, controls and their fixed ids.
 inline constexpr int kRowCount = 14;
@@ -69,9 +64,6 @@ struct PairRule {
 
     double Apply(double v) const;
 };
-
-// One text in each language, indexed by LanguageId.
-using LanguageTexts = std::array<std::string_view, kLanguageCount>;
 
 struct UnitRow {
     LanguageTexts captions{};

@@ -3,20 +3,31 @@
 
 #include <cstdlib>
 
-#include "category_table.h"
 #include "user_text.h"
 
 namespace tevrimo {
+
+namespace {
+
+// How people in each language write a number they read: only English keeps to the point.
+constexpr PerLanguage<DecimalMark> kDecimalMarks{DecimalMark::kPointOrComma, DecimalMark::kPoint,
+                                                 DecimalMark::kPointOrComma,
+                                                 DecimalMark::kPointOrComma};
+
+}  // namespace
+
+std::optional<int> LanguageOfCode(std::string_view code) {
+    for (int l = 0; l < kLanguageCount; ++l) {
+        if (code == kLanguageCodes[l]) return l;
+    }
+    return std::nullopt;
+}
 
 int LanguageOfLocale(std::string_view locale) {
     const std::size_t end = locale.find_first_of("_.@-");
     const std::string_view code = locale.substr(0, end);
     if (code.size() != 2) return kEnglish;
-    const char a = AsciiLower(code[0]), b = AsciiLower(code[1]);
-    if (a == 't' && b == 'r') return kTurkish;
-    if (a == 'd' && b == 'e') return kGerman;
-    if (a == 'f' && b == 'r') return kFrench;
-    return kEnglish;
+    return LanguageOfCode(AsciiLowered(code)).value_or(kEnglish);
 }
 
 int LanguageFromEnvironment() {
@@ -33,9 +44,7 @@ int LanguageFromEnvironment() {
 }
 
 DecimalMark DecimalMarkOf(int language) {
-    return language == kTurkish || language == kGerman || language == kFrench
-               ? DecimalMark::kPointOrComma
-               : DecimalMark::kPoint;
+    return kDecimalMarks[LanguageOrEnglish(language)];
 }
 
 }  // namespace tevrimo

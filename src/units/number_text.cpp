@@ -304,4 +304,66 @@ std::string FormatNumber(double value) {
     return std::string(buffer, FormatNumber(value, buffer));
 }
 
+#if defined(__cpp_lib_to_chars) && !defined(TEVRIMO_PORTABLE_NUMBER_TEXT)
+
+std::size_t ShortestNumberText(double value, char* out) {
+    return static_cast<std::size_t>(std::to_chars(out, out + kShortestBufferSize, value).ptr - out);
+}
+
+#else
+
+// Where the standard library has no floating-point to_chars: the fewest digits of the C
+// library's "%.*e" that read back as `value`, in plain or scientific notation ("1e-06",
+// two exponent digits at least), whichever is shorter, plain on a tie.
+std::size_t ShortestNumberText(double value, char* out) {
+    char sci[40];
+    int precision = 0;
+    for (; precision < 17; ++precision) {
+        std::snprintf(sci, sizeof sci, "%.*e", precision, value);
+        if (std::strtod(sci, nullptr) == value) break;
+    }
+    // sci is now "-d.ddde+XX" with precision + 1 digits (the C library's decimal point
+    // may be any character: only digits are taken).
+    std::string digits;
+    const char* p = sci;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    for (; *p != 'e'; ++p) {
+        if (IsDigit(*p)) digits += *p;
+    }
+    const int exponent = std::atoi(p + 1);
+    const int count = static_cast<int>(digits.size());
+
+    std::string plain = negative ? "-" : "";
+    if (exponent >= count - 1) {
+        plain += digits;
+        plain.append(static_cast<std::size_t>(exponent - (count - 1)), '0');
+    } else if (exponent >= 0) {
+        plain.append(digits, 0, static_cast<std::size_t>(exponent + 1));
+        plain += '.';
+        plain.append(digits, static_cast<std::size_t>(exponent + 1));
+    } else {
+        plain += "0.";
+        plain.append(static_cast<std::size_t>(-exponent - 1), '0');
+        plain += digits;
+    }
+    std::string scientific = negative ? "-" : "";
+    scientific += digits[0];
+    if (count > 1) {
+        scientific += '.';
+        scientific.append(digits, 1);
+    }
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "e%c%02d", exponent < 0 ? '-' : '+',
+                  exponent < 0 ? -exponent : exponent);
+    scientific += tail;
+
+    const std::string& best = plain.size() <= scientific.size() ? plain : scientific;
+    const std::size_t n = best.size() < kShortestBufferSize ? best.size() : kShortestBufferSize;
+    best.copy(out, n);
+    return n;
+}
+
+#endif
+
 }  // namespace tevrimo

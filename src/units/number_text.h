@@ -40,4 +40,12 @@ std::size_t FormatNumber(double value, char* out);
 
 std::string FormatNumber(double value);
 
+// Room for the shortest text of any double ("-2.2250738585072014e-308").
+inline constexpr std::size_t kShortestBufferSize = 32;
+
+// Writes the fewest significant digits that read back as the finite `value`, as
+// std::to_chars(value) writes them ("0.1", "1e-06", "123456789"), into `out` (at least
+// kShortestBufferSize bytes) and returns the length. No terminating NUL is written.
+std::size_t ShortestNumberText(double value, char* out);
+
 }  // namespace tevrimo

@@ -8,6 +8,8 @@
 
 #include "categories.h"
 #include "unit_names.h"
+#include "unit_search.h"
+#include "user_text.h"
 
 namespace tevrimo {
 
@@ -39,14 +41,10 @@ bool ReadValue(std::string_view text, DecimalMark mark, std::string& value) {
     return true;
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool IsConnector(std::string_view word) {
     if (word == ">") return true;
     if (word.size() != 2) return false;
-    const char a = Lower(word[0]), b = Lower(word[1]);
+    const char a = AsciiLower(word[0]), b = AsciiLower(word[1]);
     return (a == 't' && b == 'o') || (a == 'i' && b == 'n') || (a == 'e' && b == 'n');
 }
 
@@ -114,20 +112,6 @@ bool IsKnownName(std::string_view name) {
     return false;
 }
 
-// The row `name` stands for in tab `tab`, or -1: as written, or else (`anyCase`) a key
-// or symbol in another case that names one unit of the tab. Row numbers, which the
-// command line takes, are no unit names here: "12 3" is no phrase.
-int FindRow(int tab, std::string_view name, int language, bool anyCase) {
-    const CategoryTable& table = Category(tab);
-    int row = FindUnit(table, name, language);
-    if (row < 0 && anyCase) row = FindUnitAnyCase(table, name);
-    return table.IsUnitRow(row) ? row : -1;
-}
-
-bool IsRowNumber(std::string_view name) {
-    return !name.empty() && name.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 void Join(const Words& words, std::size_t from, std::size_t to, std::string& out) {
     out.clear();
     for (std::size_t k = from; k < to; ++k) {
@@ -146,25 +130,21 @@ void Join(const Words& words, std::size_t from, std::size_t to, std::string& out
 std::vector<PhraseReading> Readings(const std::string& source, const std::string& target,
                                     int language) {
     std::vector<PhraseReading> out;
-    if (IsRowNumber(source) || IsRowNumber(target)) return out;
     if (!IsKnownName(source)) return out;
     if (!target.empty() && !IsKnownName(target)) return out;
-    const auto look = [&](bool vacuumPage, bool anyCase) {
-        for (int tab = 0; tab < kCategoryCount; ++tab) {
-            if ((Category(tab).kind == CategoryKind::kVacuum) != vacuumPage) continue;
-            const int s = FindRow(tab, source, language, anyCase);
-            if (s < 0) continue;
-            const int t = target.empty() ? -1 : FindRow(tab, target, language, true);
+    const auto look = [&](PagesSearched pages, bool anyCase) {
+        for (const UnitPlace& s : FindUnitInCategories(source, language, anyCase, pages)) {
+            const int t = target.empty() ? -1 : FindUnitInTab(s.tab, target, language, true);
             if (!target.empty() && t < 0) continue;
-            out.push_back({tab, s, t});
+            out.push_back({s.tab, s.row, t});
         }
     };
     for (bool anyCase : {false, true}) {
-        look(false, anyCase);
-        if (out.empty()) look(true, anyCase);
+        look(PagesSearched::kConversion, anyCase);
+        if (out.empty()) look(PagesSearched::kVacuum, anyCase);
         if (!out.empty()) break;
     }
-    if (out.size() > 1 && FindRow(out.front().tab, source, language, false) < 0) out.clear();
+    if (out.size() > 1 && FindUnitInTab(out.front().tab, source, language, false) < 0) out.clear();
     return out;
 }
 

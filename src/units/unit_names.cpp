@@ -188,12 +188,22 @@ int FindUnit(const CategoryTable& table, std::string_view name, int language) {
         }
     }
     if (caseVariant) return -1;
-    const int order[] = {language, kEnglish, kTurkish, kGerman, kFrench};
-    for (int l : order) {
-        if (!IsLanguage(l)) continue;
+    // Captions in `language` first, then in English, then in the others in id order.
+    const auto captionRow = [&](int l) {
         for (int r = 0; r < kRowCount; ++r) {
             if (table.IsUnitRow(r) && SameCaption(table.Caption(r, l), name)) return r;
         }
+        return -1;
+    };
+    if (IsLanguage(language)) {
+        if (const int row = captionRow(language); row >= 0) return row;
+    }
+    if (language != kEnglish) {
+        if (const int row = captionRow(kEnglish); row >= 0) return row;
+    }
+    for (int l = 0; l < kLanguageCount; ++l) {
+        if (l == language || l == kEnglish) continue;
+        if (const int row = captionRow(l); row >= 0) return row;
     }
     if (const int row = FindName(table, name); row >= 0) return row;
     return FindPlural(table, name);

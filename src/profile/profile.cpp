@@ -21,17 +21,13 @@
 #include <deque>
 #include <optional>
 
-#include "int_text.h"
+#include "ini_text.h"
 #include "user_text.h"
 
 namespace tevrimo {
 
 namespace {
 
-// The largest file read as a profile: a mebibyte of the user's own content and room for
-// the program's entries. A save never writes a larger file, so whatever the program
-// wrote is read back at the next start.
-constexpr std::size_t kMaxProfileSize = (std::size_t{1} << 20) + (std::size_t{4} << 10);
 constexpr int kMaxLinks = 40;       // symbolic links on one path, as the kernel allows
 constexpr int kSaveAttempts = 5;    // reads and merges when the file changes meanwhile
 constexpr int kAsideNames = 99;     // "<name>.not-read", "-2" ... "-99"
@@ -44,32 +40,6 @@ constexpr long kLockWait = 10'000'000;  // nanoseconds
 constexpr int kLeaseTries = 250;        // 2 ms each: others' appends take microseconds
 constexpr long kLeaseWait = 2'000'000;  // nanoseconds
 constexpr const char* kMayBeLost = "a change made to it while it was saved may be lost";
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-// "[name]" -> name; otherwise false.
-bool SectionName(std::string_view line, std::string_view& name) {
-    line = Trim(line);
-    if (line.size() < 2 || line.front() != '[') return false;
-    const std::size_t close = line.find(']');
-    if (close == std::string_view::npos) return false;
-    name = Trim(line.substr(1, close - 1));
-    return true;
-}
-
-// "key=value" -> key, value; otherwise false.
-bool Entry(std::string_view line, std::string_view& key, std::string_view& value) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) return false;
-    key = Trim(line.substr(0, eq));
-    value = Trim(line.substr(eq + 1));
-    return !key.empty();
-}
 
 std::string Why(int error) {
     return std::strerror(error);
@@ -341,21 +311,12 @@ bool ReadAll(int fd, std::string& text) {
 bool Parse(std::string text, Snapshot& s) {
     if (text.size() > kMaxProfileSize) return false;
     s.raw = text;
-    s.bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    if (s.bom) text.erase(0, 3);
-    if (text.find('\0') != std::string::npos || !IsUtf8(text)) return false;
-    const std::size_t firstEnd = text.find('\n');
-    s.crlf = firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
-    s.lines.clear();
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        s.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    // The save ends every line; an unended last line gets the file's line end.
-    if (!text.empty() && text.back() != '\n' && s.crlf && s.lines.back().back() != '\r')
-        s.lines.back() += '\r';
+    IniText ini;
+    const bool ok = ParseIniText(text, ini);
+    s.bom = ini.bom;
+    if (!ok) return false;
+    s.crlf = ini.crlf;
+    s.lines = std::move(ini.lines);
     return true;
 }
 
@@ -496,49 +457,6 @@ void RemoveLitter(const Place& place) {
         ::unlinkat(dirFd, e->d_name, 0);
     }
     ::closedir(dir);
-}
-
-// `lines` with the entries of `values` set in `section`: each replaced where it stands
-// (keeping that line's end), missing ones added at the end of the section, the section
-// added when there is none; added lines end as the file's first line does.
-std::vector<std::string> Merged(const std::vector<std::string>& lines, std::string_view section,
-                                const std::vector<std::pair<std::string, int>>& values, bool crlf) {
-    const auto entry = [&values](std::size_t i, bool cr) {
-        return values[i].first + "=" + std::to_string(values[i].second) + (cr ? "\r" : "");
-    };
-    std::vector<bool> written(values.size(), false);
-    std::vector<std::string> out;
-    bool inSection = false, seenSection = false;
-    const auto flushMissing = [&]() {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!written[i]) out.push_back(entry(i, crlf));
-            written[i] = true;
-        }
-    };
-    for (const std::string& line : lines) {
-        std::string_view name, k, v;
-        if (SectionName(line, name)) {
-            if (inSection) flushMissing();
-            inSection = !seenSection && SameIgnoringAsciiCase(name, section);
-            seenSection = seenSection || inSection;
-        } else if (inSection && Entry(line, k, v)) {
-            bool replaced = false;
-            for (std::size_t i = 0; i < values.size() && !replaced; ++i) {
-                if (SameIgnoringAsciiCase(k, values[i].first)) {
-                    if (!written[i]) out.push_back(entry(i, !line.empty() && line.back() == '\r'));
-                    written[i] = replaced = true;
-                }
-            }
-            if (replaced) continue;
-        }
-        out.push_back(line);
-    }
-    if (inSection) flushMissing();
-    if (!seenSection) {
-        out.push_back("[" + std::string(section) + "]" + (crlf ? "\r" : ""));
-        flushMissing();
-    }
-    return out;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -817,16 +735,7 @@ Profile::Profile(std::string path) : m_path(std::move(path)) {
 }
 
 int Profile::GetInt(std::string_view section, std::string_view key, int fallback) const {
-    bool inSection = false;
-    for (const std::string& line : m_lines) {
-        std::string_view name, k, v;
-        if (SectionName(line, name)) {
-            inSection = SameIgnoringAsciiCase(name, section);
-        } else if (inSection && Entry(line, k, v) && SameIgnoringAsciiCase(k, key)) {
-            return ParseClampedInt(v);
-        }
-    }
-    return fallback;
+    return IniInt(m_lines, section, key, fallback);
 }
 
 SaveResult Profile::WriteInts(std::string_view section,
@@ -883,17 +792,17 @@ SaveResult Profile::WriteInts(std::string_view section,
             if (!Parse(old.raw + appended, old)) return NotSaved(kMayBeLost);
             appended.clear();
         }
-        std::vector<std::string> lines = Merged(text ? old.lines : std::vector<std::string>{},
-                                                section, values, text && old.crlf);
-        std::string content = text && old.bom ? "\xEF\xBB\xBF" : "";
-        for (const std::string& line : lines) content += line + "\n";
+        IniText merged{text && old.bom, text && old.crlf,
+                       MergeIniInts(text ? old.lines : std::vector<std::string>{}, section, values,
+                                    text && old.crlf)};
+        const std::string content = IniBytes(merged);
         if (content.size() > kMaxProfileSize)
             return NotSaved("it would grow beyond " + std::to_string(kMaxProfileSize >> 10) +
                             " KiB, more than is read as a profile");
 
         bool changed = false;
         result = WriteOnce(place, old, content, m_beforeReplace, changed);
-        if (result) m_lines = std::move(lines);
+        if (result) m_lines = std::move(merged.lines);
         if (result && m_afterReplace) m_afterReplace();
         // A try that adds what was appended and fails leaves the settings saved before.
         if (!result && adding) return {true, {}, kMayBeLost};
