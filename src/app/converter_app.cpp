@@ -92,11 +92,13 @@ bool ConverterApp::OpenFromAnotherStart(const QStringList& arguments,
 }
 
 void ConverterApp::InitInstance(const StartPoint& start) {
+    // First, so that a request made while the window is being built closes it as soon
+    // as the event loop runs, instead of ending the program unsaved.
+    CloseOnTerminate();
     m_window = std::make_unique<MainDialog>(m_profile, QApplication::applicationName());
     if (start.tab >= 0) m_window->ShowUnit(start.tab, start.row);
     if (start.value) m_window->EnterValue(*start.value);
     m_window->show();
-    CloseOnTerminate();
 }
 
 // A termination request (logging out, kill, Ctrl+C in the terminal) closes the window

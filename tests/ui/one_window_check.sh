@@ -28,8 +28,8 @@ check() {  # description, condition
   if eval "$2"; then pass=$((pass + 1)); else echo "FAILED: $1"; fail=1; fi
 }
 
-# Waits until the program $1 has its handler of SIGTERM in place, which it installs once
-# its window is up (so that a TERM closes the window and saves).
+# Waits until the program $1 has its handler of SIGTERM in place, which it installs
+# before it builds its window (a TERM then closes the window once it is up, and saves).
 window_up() {
   local caught deadline=$((SECONDS + 60))
   while [ $SECONDS -lt $deadline ] && [ -e "/proc/$1" ]; do
