@@ -153,6 +153,11 @@ void ValueBox::keyPressEvent(QKeyEvent* event) {
         contextMenuEvent(&menu);
         return;
     }
+    // A key with Alt held goes to the window, never into the box as typed text.
+    if ((event->modifiers() & Qt::AltModifier) && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
