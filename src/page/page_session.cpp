@@ -32,8 +32,8 @@ void PageSession::ClickButton(int row) {
     m_page->OnButtonClicked(row);
 }
 
-bool PageSession::Paste(int row, std::string_view clipboard) {
-    return m_page->PasteNumber(row, clipboard, DecimalMark::kPoint);
+bool PageSession::Paste(int row, std::string_view clipboard, DecimalMark mark) {
+    return m_page->PasteNumber(row, clipboard, mark);
 }
 
 void PageSession::ClickFlag(int flag) {
