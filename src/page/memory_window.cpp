@@ -5,9 +5,11 @@
 
 namespace tevrimo {
 
-MemoryWindow::MemoryWindow() {
-    m_enabled.fill(true);
-}
+namespace {
+const PageState kBlankPage;
+}  // namespace
+
+MemoryWindow::MemoryWindow() : m_state(&kBlankPage) {}
 
 int MemoryWindow::FocusedId() const {
     switch (m_focus.kind) {
@@ -19,16 +21,9 @@ int MemoryWindow::FocusedId() const {
 }
 
 void MemoryWindow::Render(const PageState& state, const PageChanges& changes) {
-    for (int r = 0; r < kRowCount; ++r) {
-        if (PageChanges::Has(changes.captions, r)) m_captions[Index(r)] = state.captions[Index(r)];
-        if (PageChanges::Has(changes.readOnly, r)) m_readOnly[Index(r)] = state.readOnly[Index(r)];
-        if (PageChanges::Has(changes.enabled, r)) m_enabled[Index(r)] = state.enabled[Index(r)];
-    }
-    if (changes.language) m_language = state.shownLanguage;
-    if (changes.flags) std::copy(state.flags.begin(), state.flags.end(), m_flags.begin());
+    m_state = &state;
     for (int r = 0; r < kRowCount; ++r) {
         if (!PageChanges::Has(changes.texts, r)) continue;
-        m_texts[Index(r)] = state.texts[Index(r)];
         ++m_boxWrites;
         // A box whose text is set has its caret at the start.
         if (m_focus.BoxRow() == r) m_caret = m_anchor = 0;
@@ -38,12 +33,12 @@ void MemoryWindow::Render(const PageState& state, const PageChanges& changes) {
         // A box that takes the focus has its caret at the end of its text; Tab into a
         // box selects its whole text.
         if (const int row = m_focus.BoxRow(); row >= 0) {
-            m_caret = m_anchor = static_cast<int>(m_texts[Index(row)].size());
+            m_caret = m_anchor = static_cast<int>(Text(row).size());
             if (changes.byTab) m_anchor = 0;
         }
     }
     if (const int row = m_focus.BoxRow(); row >= 0 && changes.caret >= 0) {
-        const int length = static_cast<int>(m_texts[Index(row)].size());
+        const int length = static_cast<int>(Text(row).size());
         m_caret = m_anchor = std::clamp(changes.caret, 0, length);
     }
 }
@@ -51,7 +46,7 @@ void MemoryWindow::Render(const PageState& state, const PageChanges& changes) {
 void MemoryWindow::DefaultKey(int key, Modifiers modifiers) {
     const int row = m_focus.BoxRow();
     if (row < 0) return;
-    const std::string& text = m_texts[Index(row)];
+    const std::string& text = Text(row);
     const int length = static_cast<int>(text.size());
     int caret = m_caret;
     switch (key) {

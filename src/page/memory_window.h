@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A page window held in memory: what the page last drew (texts, captions, flags,
-// states, the focus) and what a value box does itself with a key the page passes on
-// (caret movement and selection, copy). Used by tevrimo-cli, the tests, the fuzzer and
+// A page window held in memory: it shows the state the page last drew (texts,
+// captions, flags, states; it keeps the focus it was last told of), and does what a
+// value box does itself with a key the page passes on (caret movement and selection,
+// copy). Used by tevrimo-cli, the tests, the fuzzer and
 // the benchmarks, through PageSession.
 #pragma once
 
@@ -17,6 +18,8 @@ namespace tevrimo {
 class MemoryWindow : public PageWindow {
   public:
     MemoryWindow();
+    MemoryWindow(const MemoryWindow&) = delete;
+    MemoryWindow& operator=(const MemoryWindow&) = delete;
 
     void Render(const PageState& state, const PageChanges& changes) override;
 
@@ -27,12 +30,12 @@ class MemoryWindow : public PageWindow {
     PageFocus Focus() const { return m_focus; }
     // The control id of the focused control, or kNoControl.
     int FocusedId() const;
-    const std::string& Caption(int row) const { return m_captions[Index(row)]; }
-    const std::string& Text(int row) const { return m_texts[Index(row)]; }
-    bool FlagSelected(int flag) const { return m_flags[static_cast<std::size_t>(flag)]; }
-    bool ReadOnly(int row) const { return m_readOnly[Index(row)]; }
-    bool Enabled(int row) const { return m_enabled[Index(row)]; }
-    int ShownLanguage() const { return m_language; }
+    const std::string& Caption(int row) const { return m_state->captions[Index(row)]; }
+    const std::string& Text(int row) const { return m_state->texts[Index(row)]; }
+    bool FlagSelected(int flag) const { return m_state->flags[static_cast<std::size_t>(flag)]; }
+    bool ReadOnly(int row) const { return m_state->readOnly[Index(row)]; }
+    bool Enabled(int row) const { return m_state->enabled[Index(row)]; }
+    int ShownLanguage() const { return m_state->shownLanguage; }
     // The focused box's caret and the other end of its selection.
     int Caret() const { return m_caret; }
     int Anchor() const { return m_anchor; }
@@ -42,12 +45,9 @@ class MemoryWindow : public PageWindow {
   private:
     static std::size_t Index(int row) { return static_cast<std::size_t>(row); }
 
-    std::array<std::string, kRowCount> m_texts{};
-    std::array<std::string, kRowCount> m_captions{};
-    std::array<bool, kRowCount> m_readOnly{};
-    std::array<bool, kRowCount> m_enabled{};
-    std::array<bool, kLanguageCount> m_flags{};
-    int m_language = kEnglish;
+    // The page's own state, which lives as long as the page; a blank page until the
+    // first picture.
+    const PageState* m_state;
     std::string m_clipboard;
     PageFocus m_focus;
     int m_caret = 0;
