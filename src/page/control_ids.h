@@ -6,6 +6,7 @@
 #pragma once
 
 #include "category_table.h"
+#include "page_state.h"
 
 namespace tevrimo {
 
@@ -25,6 +26,20 @@ inline constexpr int ButtonRow(int id) {
 }
 inline constexpr int BoxRow(int id) {
     return id >= kFirstBoxId && id < kFirstBoxId + kRowCount ? id - kFirstBoxId : -1;
+}
+// The id of the focused control, or kNoControl; the focus on control `id`.
+inline constexpr int ControlId(PageFocus focus) {
+    switch (focus.kind) {
+        case PageFocus::Kind::kBox: return BoxId(focus.row);
+        case PageFocus::Kind::kButton: return ButtonId(focus.row);
+        case PageFocus::Kind::kNone: break;
+    }
+    return kNoControl;
+}
+inline constexpr PageFocus FocusOfControl(int id) {
+    if (BoxRow(id) >= 0) return PageFocus::Box(BoxRow(id));
+    if (ButtonRow(id) >= 0) return PageFocus::Button(ButtonRow(id));
+    return {};
 }
 
 }  // namespace tevrimo

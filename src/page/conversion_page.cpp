@@ -77,27 +77,22 @@ void ConversionPage::Render() {
 }
 
 void ConversionPage::Focus(PageFocus focus) {
-    if (focus.row < 0 || focus.row >= kRowCount) return;
-    if (focus.kind == PageFocus::Kind::kButton &&
-        !m_state.enabled[static_cast<std::size_t>(focus.row)])
-        return;
-    if (focus.kind == PageFocus::Kind::kNone) return;
+    // A control of the page that can take the focus: a box, or an enabled button.
+    const bool box = focus.kind == PageFocus::Kind::kBox;
+    const bool button = focus.kind == PageFocus::Kind::kButton;
+    if ((!box && !button) || focus.row < 0 || focus.row >= kRowCount) return;
+    if (button && !m_state.enabled[static_cast<std::size_t>(focus.row)]) return;
     MoveFocus(focus);
     Render();
 }
 
 void ConversionPage::TabFocus(bool backwards) {
-    const int focused = m_state.focus.kind == PageFocus::Kind::kBox ? BoxId(m_state.focus.row)
-                        : m_state.focus.kind == PageFocus::Kind::kButton
-                            ? ButtonId(m_state.focus.row)
-                            : kNoControl;
-    const int next = m_tabOrder.Next(focused, backwards, [this](int id) {
+    const int next = m_tabOrder.Next(ControlId(m_state.focus), backwards, [this](int id) {
         const int button = ButtonRow(id);
         return button < 0 || m_state.enabled[static_cast<std::size_t>(button)];
     });
     if (next == kNoControl) return;
-    MoveFocus(BoxRow(next) >= 0 ? PageFocus::Box(BoxRow(next)) : PageFocus::Button(ButtonRow(next)),
-              true);
+    MoveFocus(FocusOfControl(next), true);
     Render();
 }
 

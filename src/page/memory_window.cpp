@@ -12,12 +12,7 @@ const PageState kBlankPage;
 MemoryWindow::MemoryWindow() : m_state(&kBlankPage) {}
 
 int MemoryWindow::FocusedId() const {
-    switch (m_focus.kind) {
-        case PageFocus::Kind::kBox: return BoxId(m_focus.row);
-        case PageFocus::Kind::kButton: return ButtonId(m_focus.row);
-        case PageFocus::Kind::kNone: break;
-    }
-    return kNoControl;
+    return ControlId(m_focus);
 }
 
 void MemoryWindow::Render(const PageState& state, const PageChanges& changes) {
