@@ -78,11 +78,13 @@ bool IsFormatted(const std::string& text) {
 class CheckingWindow : public MemoryWindow {
   public:
     using MemoryWindow::MemoryWindow;
-    const ConversionPage* page = nullptr;
-    void SetBoxText(int boxId, std::string_view text) override {
-        const std::string t(text);
-        if (page && t != page->Entry() && !IsFormatted(t)) std::abort();
-        MemoryWindow::SetBoxText(boxId, text);
+    void Render(const PageState& state, const PageChanges& changes) override {
+        for (int r = 0; r < kRowCount; ++r) {
+            if (!PageChanges::Has(changes.texts, r)) continue;
+            const std::string& t = state.texts[static_cast<std::size_t>(r)];
+            if (t != state.entry && !IsFormatted(t)) std::abort();
+        }
+        MemoryWindow::Render(state, changes);
     }
 };
 
@@ -91,10 +93,7 @@ class CheckingWindow : public MemoryWindow {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const CategoryTable& table = Category(data[0] % kCategoryCount);
-    auto window = std::make_unique<CheckingWindow>(table);
-    CheckingWindow& checking = *window;
-    PageSession session(table, std::move(window));
-    checking.page = &session.Page();
+    PageSession session(table, std::make_unique<CheckingWindow>());
     for (std::size_t i = 1; i + 1 < size; i += 2) {
         const int kind = data[i] % 16;
         const int value = data[i + 1];

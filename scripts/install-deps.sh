@@ -18,7 +18,9 @@ pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       x11-xkb-utils xkb-data xdotool xclip
       # what the tests check with: manual pages, completions in each shell, the desktop
       # entry and AppStream data, the Debian package
-      mandoc man-db zsh fish desktop-file-utils appstream dpkg-dev)
+      mandoc man-db zsh fish desktop-file-utils appstream dpkg-dev
+      # the page record check
+      python3)
 for arg in "$@"; do
   case "$arg" in
     --bench) pkgs+=(libbenchmark-dev units xdotool time) ;;

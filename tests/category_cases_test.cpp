@@ -29,9 +29,9 @@ std::vector<std::pair<int, const char*>> All(std::initializer_list<const char*> 
 
 std::map<int, std::string> Show(const CategoryTable& table, int source, const char* entry) {
     RowWrites writes;
-    table.Refresh(entry, BoxId(source), writes);
+    table.Refresh(entry, source, writes);
     std::map<int, std::string> shown;
-    for (const auto& w : writes) shown[w.boxId - kFirstBoxId] = std::string(w.text);
+    for (const auto& w : writes) shown[w.row] = std::string(w.text);
     return shown;
 }
 

@@ -406,21 +406,21 @@ TEST(CategoryProperties, RoundTripsUsersNotice) {
     const CategoryTable& temperature = *FindCategory("temperature");
     // Celsius to Fahrenheit and back returns the typed value to six digits.
     for (const char* c : {"-40", "0", "36.6", "100", "1234.5"}) {
-        temperature.Refresh(c, BoxId(1), w);
+        temperature.Refresh(c, 1, w);
         const std::string f(w[2].text);
-        temperature.Refresh(f, BoxId(2), w);
+        temperature.Refresh(f, 2, w);
         EXPECT_EQ(w[1].text, FormatNumber(ParseNumber(c))) << c;
     }
     // kByte to bit and back is exact.
     const CategoryTable& data = *FindCategory("data");
     for (const char* k : {"1", "3.5", "1023", "0.000976563"}) {
-        data.Refresh(k, BoxId(2), w);
+        data.Refresh(k, 2, w);
         const std::string bits(w[0].text);
-        data.Refresh(bits, BoxId(0), w);
+        data.Refresh(bits, 0, w);
         EXPECT_EQ(ParseNumber(w[2].text), ParseNumber(FormatNumber(ParseNumber(k)))) << k;
     }
     // Densities and specific volumes are reciprocal.
-    FindCategory("density")->Refresh("1000", BoxId(0), w);
+    FindCategory("density")->Refresh("1000", 0, w);
     EXPECT_EQ(w[6].text, "0.001");
 }
 

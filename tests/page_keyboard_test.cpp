@@ -2,6 +2,8 @@
 // The page's keyboard model and calculator, as a user at the keyboard sees it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "page_test_util.h"
 #include "tab_order.h"
 
@@ -350,3 +352,54 @@ TEST(Languages, ChangingLanguageKeepsTheEntryAndBoxes) {
 
 }  // namespace
 }  // namespace tevrimo
+
+namespace tevrimo::testing {
+namespace {
+
+// Paste number and the copied rows, as the page itself decides them.
+TEST(PasteAndCopy, WhatThePageTakesAndGives) {
+    struct Case {
+        const char* clipboard;
+        DecimalMark mark;
+        const char* entered;  // nullptr: nothing entered
+    };
+    const Case cases[] = {
+        {"12.5", DecimalMark::kPoint, "12.5"},     {" 7\t\n", DecimalMark::kPoint, "7"},
+        {"-3e2\r\n", DecimalMark::kPoint, "-3e2"}, {"1,5", DecimalMark::kPointOrComma, "1.5"},
+        {"1,5", DecimalMark::kPoint, nullptr},     {"5 kg", DecimalMark::kPoint, nullptr},
+        {"", DecimalMark::kPoint, nullptr},        {"1\n2", DecimalMark::kPoint, nullptr},
+        {"\n", DecimalMark::kPoint, nullptr},
+    };
+    for (const Case& c : cases) {
+        PageHarness p(Table("length"));
+        p.Type("9");
+        const bool entered = p.Paste(3, c.clipboard, c.mark);
+        EXPECT_EQ(entered, c.entered != nullptr) << c.clipboard;
+        EXPECT_EQ(p.Entry(), c.entered ? c.entered : "9") << c.clipboard;
+        EXPECT_EQ(p.window.FocusedId(), BoxId(c.entered ? 3 : 0)) << c.clipboard;
+    }
+    // A longer text is not a number, however it ends.
+    PageHarness p(Table("length"));
+    EXPECT_FALSE(p.Paste(0, std::string(4097, '1'), DecimalMark::kPoint));
+    EXPECT_TRUE(p.Paste(0, std::string(4096, '1') + "\n", DecimalMark::kPoint));
+    // An armed operation takes the pasted number as its second operand.
+    p.Key(vk::kEscape).Type("2").Key(vk::kAdd);
+    ASSERT_TRUE(p.Paste(0, "3", DecimalMark::kPoint));
+    p.Key(vk::kReturn);
+    EXPECT_EQ(p.Entry(), "5");
+    EXPECT_EQ(p.page->RowText(0), p.window.Caption(0) + "\t5");
+    EXPECT_EQ(p.page->PageRowsText().substr(0, p.page->RowText(0).size() + 1),
+              p.page->RowText(0) + "\n");
+
+    // The vacuum page's computed boxes take no paste; rows without a unit copy nothing.
+    PageHarness v(Table("vacuum"));
+    EXPECT_FALSE(v.page->CanPaste(2));
+    EXPECT_FALSE(v.Paste(2, "5", DecimalMark::kPoint));
+    PageHarness time(Table("time"));
+    EXPECT_EQ(time.page->RowText(13), "");
+    const std::string rows = time.page->PageRowsText();
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 5);
+}
+
+}  // namespace
+}  // namespace tevrimo::testing

@@ -154,7 +154,7 @@ class Converter {
         Texts texts{};
         m_table.Refresh(entry, ParseNumber(entry), m_source, m_writes);
         for (const RowWrites::Write& w : m_writes) {
-            texts[static_cast<std::size_t>(BoxRow(w.boxId))] = w.text;
+            texts[static_cast<std::size_t>(w.row)] = w.text;
         }
         return texts;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "conversion_page.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "keys.h"
@@ -19,20 +20,80 @@ std::unique_ptr<ConversionPage> ConversionPage::Make(const CategoryTable& table,
 }
 
 ConversionPage::ConversionPage(const CategoryTable& table, PageWindow& window)
-    : m_table(table), m_window(window) {}
+    : m_table(table), m_window(window), m_tabOrder(table) {}
 
 void ConversionPage::Initialize() {
     for (int r = 0; r < kRowCount; ++r) {
-        m_window.SetButtonCaption(ButtonId(r),
-                                  m_table.templateCaptions[static_cast<std::size_t>(r)]);
+        SetCaption(r, m_table.templateCaptions[static_cast<std::size_t>(r)]);
     }
     SetFlags(true, true, true, true);  // the template's pictures
     OnInitDialog();
+    // The first picture shows everything, also what the start left as it was.
+    const int caret = m_changes.caret;
+    m_changes = PageChanges::All();
+    m_changes.caret = caret;
+    Render();
 }
 
 void ConversionPage::OnInitDialog() {
     ShowStartLook();
-    m_window.SetFocus(BoxId(0));
+    MoveFocus(PageFocus::Box(0));
+}
+
+void ConversionPage::SetText(int row, std::string_view text) {
+    m_state.texts[static_cast<std::size_t>(row)] = text;
+    m_changes.texts |= PageChanges::Row(row);
+}
+
+void ConversionPage::SetCaption(int row, std::string_view text) {
+    m_state.captions[static_cast<std::size_t>(row)] = text;
+    m_changes.captions |= PageChanges::Row(row);
+}
+
+void ConversionPage::SetReadOnly(int row, bool readOnly) {
+    m_state.readOnly[static_cast<std::size_t>(row)] = readOnly;
+    m_changes.readOnly |= PageChanges::Row(row);
+}
+
+void ConversionPage::SetEnabled(int row, bool enabled) {
+    m_state.enabled[static_cast<std::size_t>(row)] = enabled;
+    m_changes.enabled |= PageChanges::Row(row);
+}
+
+void ConversionPage::MoveFocus(PageFocus focus, bool byTab) {
+    m_state.focus = focus;
+    m_changes.focus = true;
+    m_changes.byTab = byTab;
+    // A caret step asked for before belongs to the control that had the focus.
+    m_changes.caret = -1;
+}
+
+void ConversionPage::Render() {
+    if (!m_changes.Any()) return;
+    // Drawing may bring the next event (a signal, a focus event): it starts afresh.
+    const PageChanges changes = m_changes;
+    m_changes = {};
+    m_window.Render(m_state, changes);
+}
+
+void ConversionPage::Focus(PageFocus focus) {
+    // A control of the page that can take the focus: a box, or an enabled button.
+    const bool box = focus.kind == PageFocus::Kind::kBox;
+    const bool button = focus.kind == PageFocus::Kind::kButton;
+    if ((!box && !button) || focus.row < 0 || focus.row >= kRowCount) return;
+    if (button && !m_state.enabled[static_cast<std::size_t>(focus.row)]) return;
+    MoveFocus(focus);
+    Render();
+}
+
+void ConversionPage::TabFocus(bool backwards) {
+    const int next = m_tabOrder.Next(ControlId(m_state.focus), backwards, [this](int id) {
+        const int button = ButtonRow(id);
+        return button < 0 || m_state.enabled[static_cast<std::size_t>(button)];
+    });
+    if (next == kNoControl) return;
+    MoveFocus(FocusOfControl(next), true);
+    Render();
 }
 
 void ConversionPage::ShowStartLook() {
@@ -43,19 +104,21 @@ void ConversionPage::ShowStartLook() {
 }
 
 void ConversionPage::SetFlags(bool turkish, bool english, bool german, bool french) {
-    m_window.SetFlagSelected(kTurkish, turkish);
-    m_window.SetFlagSelected(kEnglish, english);
-    m_window.SetFlagSelected(kGerman, german);
-    m_window.SetFlagSelected(kFrench, french);
+    m_state.flags = {turkish, english, german, french};
+    m_changes.flags = true;
 }
 
 void ConversionPage::ApplyLanguage() {
-    if (!IsLanguage(m_language)) return;
-    for (int r = 0; r < kRowCount; ++r) {
-        m_window.SetButtonCaption(ButtonId(r), m_table.Caption(r, m_language));
+    if (IsLanguage(m_language)) {
+        for (int r = 0; r < kRowCount; ++r) SetCaption(r, m_table.Caption(r, m_language));
+        for (int k = 0; k < kLanguageCount; ++k) {
+            m_state.flags[static_cast<std::size_t>(k)] = k == m_language;
+        }
+        m_changes.flags = true;
+        m_state.shownLanguage = m_language;
+        m_changes.language = true;
     }
-    for (int k = 0; k < kLanguageCount; ++k) m_window.SetFlagSelected(k, k == m_language);
-    m_window.LanguageApplied(m_language);
+    Render();
 }
 
 void ConversionPage::OnLButtonDown(int childId) {
@@ -65,6 +128,12 @@ void ConversionPage::OnLButtonDown(int childId) {
 }
 
 bool ConversionPage::PreTranslateKeyDown(int key, Modifiers modifiers) {
+    const bool consumed = KeyDown(key, modifiers);
+    Render();
+    return consumed;
+}
+
+bool ConversionPage::KeyDown(int key, Modifiers modifiers) {
     switch (key) {
         case vk::kEscape:
             ClearStep();
@@ -209,19 +278,69 @@ void ConversionPage::ClearStep() {
 void ConversionPage::ShowEntry(std::string_view text) {
     m_entry = text;
     Refresh();
+    Render();
 }
 
 void ConversionPage::TypeEntry(std::string_view text) {
     m_entry = text;
     m_pendingOp = std::abs(m_pendingOp);
     Refresh();
+    Render();
+}
+
+bool ConversionPage::TypeIntoBox(int row, std::string_view number) {
+    if (row < 0 || row >= kRowCount || m_state.readOnly[static_cast<std::size_t>(row)]) {
+        return false;
+    }
+    MoveFocus(PageFocus::Box(row));
+    TypeEntry(number);
+    return true;
+}
+
+bool ConversionPage::CanPaste(int row) const {
+    return row >= 0 && row < kRowCount && !m_state.readOnly[static_cast<std::size_t>(row)];
+}
+
+namespace {
+// Longer clipboard texts are not taken as a number: the box would only slow down.
+constexpr std::size_t kMaxPastedNumber = 4096;
+}  // namespace
+
+bool ConversionPage::PasteNumber(int row, std::string_view clipboard, DecimalMark mark) {
+    if (!CanPaste(row)) return false;
+    std::string_view line = clipboard;
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.size() > kMaxPastedNumber) return false;
+    double value = 0;
+    if (!ParseWholeNumber(line, value, mark)) return false;
+    const std::size_t first = line.find_first_not_of(" \t");
+    const std::size_t last = line.find_last_not_of(" \t");
+    std::string number(line.substr(first, last - first + 1));
+    std::replace(number.begin(), number.end(), ',', '.');  // the page's texts write "."
+    return TypeIntoBox(row, number);
+}
+
+std::string ConversionPage::RowText(int row) const {
+    if (!CanCopyRow(row)) return {};
+    const auto r = static_cast<std::size_t>(row);
+    return m_state.captions[r] + '\t' + m_state.texts[r];
+}
+
+std::string ConversionPage::PageRowsText() const {
+    std::string text;
+    for (int r = 0; r < kRowCount; ++r) {
+        if (CanCopyRow(r)) text += RowText(r) + '\n';
+    }
+    return text;
 }
 
 void ConversionPage::Refresh() {
-    m_table.Refresh(m_entry, m_window.FocusedId(), m_writes);
-    for (const RowWrites::Write& w : m_writes) m_window.SetBoxText(w.boxId, w.text);
+    m_table.Refresh(m_entry, m_state.focus.BoxRow(), m_writes);
+    for (const RowWrites::Write& w : m_writes) SetText(w.row, w.text);
     AfterRowWrites();
-    m_window.SetCaret(static_cast<int>(m_entry.size()));
+    // The caret step, on whatever control has the focus.
+    m_changes.caret = static_cast<int>(m_entry.size());
 }
 
 }  // namespace tevrimo

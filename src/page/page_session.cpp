@@ -4,7 +4,7 @@
 namespace tevrimo {
 
 PageSession::PageSession(const CategoryTable& table)
-    : PageSession(table, std::make_unique<MemoryWindow>(table)) {}
+    : PageSession(table, std::make_unique<MemoryWindow>()) {}
 
 PageSession::PageSession(const CategoryTable& table, std::unique_ptr<MemoryWindow> window)
     : m_window(std::move(window)), m_page(ConversionPage::Make(table, *m_window)) {
@@ -13,17 +13,27 @@ PageSession::PageSession(const CategoryTable& table, std::unique_ptr<MemoryWindo
 
 void PageSession::Press(int vk, Modifiers modifiers) {
     if (modifiers.alt) return;
-    if (!m_page->PreTranslateKeyDown(vk, modifiers)) m_window->DefaultKey(vk, modifiers);
+    if (m_page->PreTranslateKeyDown(vk, modifiers)) return;
+    if (vk == vk::kTab) {
+        m_page->TabFocus(modifiers.shift);
+    } else {
+        m_window->DefaultKey(vk, modifiers);
+    }
 }
 
 void PageSession::ClickBox(int row) {
-    if (row >= 0 && row < kRowCount) m_window->SetFocus(BoxId(row));
+    if (row >= 0 && row < kRowCount) m_page->Focus(PageFocus::Box(row));
 }
 
 void PageSession::ClickButton(int row) {
-    if (row < 0 || row >= kRowCount || !m_window->Enabled(row)) return;
-    m_window->SetFocus(ButtonId(row));
-    m_page->OnButtonClicked(ButtonId(row));
+    if (row < 0 || row >= kRowCount || !m_page->State().enabled[static_cast<std::size_t>(row)])
+        return;
+    m_page->Focus(PageFocus::Button(row));
+    m_page->OnButtonClicked(row);
+}
+
+bool PageSession::Paste(int row, std::string_view clipboard, DecimalMark mark) {
+    return m_page->PasteNumber(row, clipboard, mark);
 }
 
 void PageSession::ClickFlag(int flag) {

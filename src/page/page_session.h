@@ -40,6 +40,9 @@ class PageSession {
     void ClickBackground();
     // The tab control hands the page a language (any number; 0..3 apply).
     void HandLanguage(int language);
+    // Paste number in the context menu of value box `row`, with `clipboard` in the
+    // clipboard, in a session whose language writes `mark`. Whether it entered a number.
+    bool Paste(int row, std::string_view clipboard, DecimalMark mark = DecimalMark::kPoint);
 
     void Do(const PageAction& action);
 

@@ -14,18 +14,19 @@ class VacuumPage : public ConversionPage {
     using ConversionPage::ConversionPage;
 
     // A mode button: the buttons of a quantity's two rows make it the computed one.
-    void OnButtonClicked(int buttonId) override;
+    void OnButtonClicked(int row) override;
     void SelectMode(Quantity computed);
-    Quantity Mode() const { return m_mode; }
+    Quantity Mode() const { return m_state.vacuumMode; }
 
   protected:
     void OnInitDialog() override;
     void AfterRowWrites() override;
 
   private:
+    // The computed quantity's boxes read-only, its buttons disabled, the focus in the
+    // first box that is not computed.
+    void Select(Quantity computed);
     double Input(Quantity q) const;
-
-    Quantity m_mode = Quantity::kTime;
 };
 
 }  // namespace tevrimo

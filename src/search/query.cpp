@@ -99,7 +99,7 @@ std::optional<std::string> ValueText(int tab, int source, std::string_view value
     Category(tab).Refresh(value, ParseNumber(value), source, writes);
     for (const RowWrites::Write& w : writes) {
         // INF and NaN (a value beyond a double's range) are no answer.
-        if (w.boxId == BoxId(target) && !w.text.empty() && std::isfinite(ParseNumber(w.text))) {
+        if (w.row == target && !w.text.empty() && std::isfinite(ParseNumber(w.text))) {
             return std::string(w.text);
         }
     }

@@ -254,8 +254,7 @@ void MainDialog::OpenFinder() {
 void MainDialog::ShowUnit(int tabIndex, int row) {
     if (tabIndex < 0 || tabIndex >= kCategoryCount) return;
     m_tabs->PressTab(tabIndex);
-    if (row >= 0 && row < kRowCount)
-        m_tabs->CurrentPage()->Box(row)->setFocus(Qt::OtherFocusReason);
+    if (row >= 0 && row < kRowCount) m_tabs->CurrentPage()->FocusBox(row);
 }
 
 void MainDialog::ShowBanner(int index) {

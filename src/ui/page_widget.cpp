@@ -150,6 +150,11 @@ void ValueBox::keyPressEvent(QKeyEvent* event) {
         contextMenuEvent(&menu);
         return;
     }
+    // A key with Alt held goes to the window, never into the box as typed text.
+    if ((event->modifiers() & Qt::AltModifier) && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
@@ -179,7 +184,7 @@ void ValueBox::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
-    : QWidget(parent), m_table(table), m_tabOrder(table) {
+    : QWidget(parent), m_table(table) {
     if (table.layout == PageLayout::kVacuum) {
         for (int i = 0; i < 4; ++i) {
             m_labels[static_cast<std::size_t>(i)] =
@@ -191,8 +196,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
         auto* button = new QPushButton(this);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, r] { m_logic->OnButtonClicked(ButtonId(r)); });
+        connect(button, &QPushButton::clicked, this, [this, r] { m_logic->OnButtonClicked(r); });
         m_buttons[static_cast<std::size_t>(r)] = button;
         m_boxes[static_cast<std::size_t>(r)] = new ValueBox(this, r);
     }
@@ -214,7 +218,6 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     m_note = new BoxNote(this);
     UpdateLooks();  // greyed texts readable: the vacuum page's computed quantity
     LayOut(DialogUnits::OfFont(font()), font());
-    LanguageApplied(kEnglish);  // goes with the template's English captions, until a language
     m_logic = ConversionPage::Make(table, *this);
     m_logic->Initialize();
 }
@@ -252,71 +255,68 @@ void PageWidget::LayOut(const DialogUnits& u, const QFont& controlFont) {
 }
 
 void PageWidget::TakeFocus() {
-    QWidget* last = focusWidget();
-    if (last && isAncestorOf(last)) {
-        last->setFocus(Qt::OtherFocusReason);
-    } else {
-        Box(0)->setFocus(Qt::OtherFocusReason);
+    const PageFocus last = m_logic->State().focus;
+    m_logic->Focus(last.kind == PageFocus::Kind::kNone ? PageFocus::Box(0) : last);
+}
+
+void PageWidget::FocusBox(int row) {
+    m_logic->Focus(PageFocus::Box(row));
+}
+
+QWidget* PageWidget::Control(PageFocus focus) const {
+    switch (focus.kind) {
+        case PageFocus::Kind::kBox: return Box(focus.row);
+        case PageFocus::Kind::kButton: return Button(focus.row);
+        case PageFocus::Kind::kNone: break;
     }
+    return nullptr;
 }
 
-ValueBox* PageWidget::BoxById(int id) const {
-    const int row = BoxRow(id);
-    return row >= 0 ? Box(row) : nullptr;
-}
-
-QPushButton* PageWidget::ButtonById(int id) const {
-    const int row = ButtonRow(id);
-    return row >= 0 ? Button(row) : nullptr;
-}
-
-QWidget* PageWidget::Control(int id) const {
-    if (ValueBox* box = BoxById(id)) return box;
-    return ButtonById(id);
-}
-
-int PageWidget::IdOf(const QWidget* widget) const {
+PageFocus PageWidget::FocusOf(const QObject* widget) const {
     for (int r = 0; r < kRowCount; ++r) {
-        if (widget == Box(r)) return BoxId(r);
-        if (widget == Button(r)) return ButtonId(r);
+        if (widget == Box(r)) return PageFocus::Box(r);
+        if (widget == Button(r)) return PageFocus::Button(r);
     }
-    return kNoControl;
+    return {};
 }
 
-int PageWidget::FocusedId() const {
-    const QWidget* focus = window()->focusWidget();
-    return focus && isAncestorOf(focus) ? IdOf(focus) : kNoControl;
-}
-
-void PageWidget::SetFocus(int id) {
-    if (QWidget* w = Control(id)) w->setFocus(Qt::OtherFocusReason);
-}
-
-void PageWidget::SetBoxText(int boxId, std::string_view text) {
-    if (ValueBox* box = BoxById(boxId)) box->setText(Text(text));
-}
-
-std::string PageWidget::BoxText(int boxId) const {
-    const ValueBox* box = BoxById(boxId);
-    return box ? box->text().toStdString() : std::string();
-}
-
-void PageWidget::SetReadOnly(int boxId, bool readOnly) {
-    if (ValueBox* box = BoxById(boxId)) box->SetReadOnly(readOnly);
-}
-
-void PageWidget::SetCaret(int position) {
-    QWidget* focus = window()->focusWidget();
-    if (auto* box = qobject_cast<ValueBox*>(focus); box && isAncestorOf(box)) {
-        box->setCursorPosition(position);  // also scrolls the caret into view
+void PageWidget::Render(const PageState& state, const PageChanges& changes) {
+    const bool wasRendering = m_rendering;
+    m_rendering = true;
+    for (int r = 0; r < kRowCount; ++r) {
+        if (!PageChanges::Has(changes.captions, r)) continue;
+        Button(r)->setText(Text(state.captions[static_cast<std::size_t>(r)]));
+        if (!changes.language) NameRow(r);
     }
-}
-
-void PageWidget::SetButtonCaption(int buttonId, std::string_view text) {
-    QPushButton* button = ButtonById(buttonId);
-    if (!button) return;
-    button->setText(Text(text));
-    NameRow(ButtonRow(buttonId));
+    if (changes.language) ShowLanguage(state.shownLanguage);
+    for (int k = 0; changes.flags && k < kLanguageCount; ++k) {
+        ShowFlag(k, state.flags[static_cast<std::size_t>(k)]);
+    }
+    for (int r = 0; r < kRowCount; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        if (PageChanges::Has(changes.readOnly, r)) Box(r)->SetReadOnly(state.readOnly[i]);
+        if (PageChanges::Has(changes.enabled, r)) Button(r)->setEnabled(state.enabled[i]);
+    }
+    for (int r = 0; r < kRowCount; ++r) {
+        if (PageChanges::Has(changes.texts, r)) {
+            Box(r)->setText(Text(state.texts[static_cast<std::size_t>(r)]));
+        }
+    }
+    // Also after buttons were disabled: Qt moves the focus off a disabled one itself.
+    if (changes.focus || changes.enabled) {
+        QWidget* w = Control(state.focus);
+        if (w && (changes.focus || window()->focusWidget() != w)) {
+            w->setFocus(changes.byTab ? Qt::TabFocusReason : Qt::OtherFocusReason);
+        }
+    }
+    if (changes.caret >= 0) {
+        QWidget* focus = window()->focusWidget();
+        if (auto* box = qobject_cast<ValueBox*>(focus); box && isAncestorOf(box)) {
+            box->setCursorPosition(changes.caret);  // also scrolls the caret into view
+        }
+    }
+    m_rendering = wasRendering;
+    if (changes.language) emit languageApplied(state.shownLanguage);
 }
 
 void PageWidget::NameRow(int row) {
@@ -345,7 +345,7 @@ void PageWidget::DescribeRow(int row) {
     Box(row)->setAccessibleDescription(about);
 }
 
-void PageWidget::LanguageApplied(int language) {
+void PageWidget::ShowLanguage(int language) {
     m_language = language;
     setAccessibleName(Text(m_table.names[static_cast<std::size_t>(language)]));
     // The key legend is the page's: its tooltip wherever no control has one of its own,
@@ -358,73 +358,33 @@ void PageWidget::LanguageApplied(int language) {
         DescribeRow(r);
         Box(r)->SetLanguage(language);
     }
-    emit languageApplied(language);
 }
 
 bool PageWidget::TypeIntoBox(int row, std::string_view number) {
-    ValueBox* box = Box(row);
-    if (box->isReadOnly()) return false;
-    box->setFocus(Qt::OtherFocusReason);
-    m_logic->TypeEntry(number);
-    return true;
+    return m_logic->TypeIntoBox(row, number);
 }
-
-namespace {
-
-// Longer clipboard texts are not taken as a number: the box would only slow down.
-constexpr qsizetype kMaxPastedNumber = 4096;
-
-// The number in the clipboard, read as the command line reads a value with --strict:
-// one line (the line end a copied line brings along is dropped), a number and nothing
-// else, blanks around it allowed and left out. In a session whose language writes a
-// decimal comma "12,5" is 12.5 too, entered as "12.5". Nothing when it holds anything
-// else.
-std::optional<std::string> ClipboardNumber() {
-    QString text = QGuiApplication::clipboard()->text();
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
-    if (text.size() > kMaxPastedNumber) return std::nullopt;
-    const std::string line = text.toStdString();
-    double value = 0;
-    if (!ParseWholeNumber(line, value, DecimalMarkOf(LanguageFromEnvironment()))) {
-        return std::nullopt;
-    }
-    const std::size_t first = line.find_first_not_of(" \t");
-    const std::size_t last = line.find_last_not_of(" \t");
-    std::string number = line.substr(first, last - first + 1);
-    std::replace(number.begin(), number.end(), ',', '.');  // the page's texts write "."
-    return number;
-}
-
-}  // namespace
 
 bool PageWidget::PasteNumber(int row) {
-    ValueBox* box = Box(row);
-    if (box->isReadOnly()) return false;
-    const std::optional<std::string> number = ClipboardNumber();
-    if (!number) {
-        const QWidget* frame = window();
-        m_note->Show(PageText(PageWord::kNoNumber, box->Language()),
-                     QRect(box->mapToGlobal(QPoint(0, 0)), box->size()),
-                     QRect(frame->mapToGlobal(QPoint(0, 0)), frame->size()));
-        return false;
+    if (!m_logic->CanPaste(row)) return false;
+    const std::string clipboard = QGuiApplication::clipboard()->text().toStdString();
+    if (m_logic->PasteNumber(row, clipboard, DecimalMarkOf(LanguageFromEnvironment()))) {
+        return true;
     }
-    return TypeIntoBox(row, *number);
+    const ValueBox* box = Box(row);
+    const QWidget* frame = window();
+    m_note->Show(PageText(PageWord::kNoNumber, box->Language()),
+                 QRect(box->mapToGlobal(QPoint(0, 0)), box->size()),
+                 QRect(frame->mapToGlobal(QPoint(0, 0)), frame->size()));
+    return false;
 }
 
 void PageWidget::CopyRow(int row) {
-    if (!m_table.IsUnitRow(row)) return;
-    QGuiApplication::clipboard()->setText(Button(row)->text() + QLatin1Char('\t') +
-                                          Box(row)->text());
+    if (!m_logic->CanCopyRow(row)) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_logic->RowText(row)));
 }
 
 QString PageWidget::PageRowsText() const {
-    QString text;
-    for (int r = 0; r < kRowCount; ++r) {
-        if (!m_table.IsUnitRow(r)) continue;
-        text += Button(r)->text() + QLatin1Char('\t') + Box(r)->text() + QLatin1Char('\n');
-    }
-    return text;
+    return QString::fromStdString(m_logic->PageRowsText());
 }
 
 void PageWidget::CopyPage() {
@@ -436,14 +396,14 @@ void PageWidget::FillBoxMenu(QMenu& menu, int row) {
     const int language = box->Language();
     menu.addAction(CopyText(language), box, &QLineEdit::copy)->setEnabled(box->hasSelectedText());
     menu.addAction(PageText(PageWord::kCopyRow, language), this, [this, row] { CopyRow(row); })
-        ->setEnabled(m_table.IsUnitRow(row));
+        ->setEnabled(m_logic->CanCopyRow(row));
     menu.addAction(PageText(PageWord::kCopyPage, language), this, [this] { CopyPage(); });
     menu.addAction(PageText(PageWord::kPasteNumber, language), this,
                    [this, row] { PasteNumber(row); })
-        ->setEnabled(!box->isReadOnly());
+        ->setEnabled(m_logic->CanPaste(row));
     menu.addSeparator();
     menu.addAction(SelectAllText(language), box, &QLineEdit::selectAll)
-        ->setEnabled(!box->text().isEmpty());
+        ->setEnabled(!m_logic->State().texts[static_cast<std::size_t>(row)].empty());
     menu.addSeparator();
     // After the menu has closed, so that the finder can take the focus.
     menu.addAction(PageText(PageWord::kFindUnit, language), this,
@@ -468,12 +428,7 @@ void PageWidget::ClickFlag(int k) {
     m_logic->OnLButtonDown(kFirstFlagId + k);
 }
 
-void PageWidget::SetEnabled(int buttonId, bool enabled) {
-    if (QPushButton* button = ButtonById(buttonId)) button->setEnabled(enabled);
-}
-
-void PageWidget::SetFlagSelected(int flag, bool selected) {
-    if (flag < 0 || flag >= kLanguageCount) return;
+void PageWidget::ShowFlag(int flag, bool selected) {
     m_flagSelected[static_cast<std::size_t>(flag)] = selected;
     Flag(flag)->setPixmap(FlagPixmap(flag, selected, devicePixelRatioF()));
     QAccessible::State changed;
@@ -482,15 +437,14 @@ void PageWidget::SetFlagSelected(int flag, bool selected) {
     QAccessible::updateAccessibility(&event);
 }
 
-void PageWidget::MoveFocus(bool backwards) {
-    const int next = m_tabOrder.Next(FocusedId(), backwards,
-                                     [this](int id) { return Control(id)->isEnabled(); });
-    if (QWidget* w = Control(next)) {
-        w->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-    }
-}
-
 bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
+    // A click or the window's own navigation moved the focus to a control: the page
+    // learns it (a move the page's own drawing made is already its own).
+    if (event->type() == QEvent::FocusIn && !m_rendering && m_logic) {
+        if (const PageFocus focus = FocusOf(watched); focus.kind != PageFocus::Kind::kNone) {
+            m_logic->Focus(focus);
+        }
+    }
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (IsSystemKey(*key)) return false;  // Alt+F4 and friends go on to the window
@@ -498,7 +452,7 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
     if (code == 0) return false;
     if (m_logic->PreTranslateKeyDown(code, ModifiersOf(*key))) return true;
     if (code == vk::kTab) {  // the focus moves within the page and wraps around
-        MoveFocus(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
+        m_logic->TabFocus(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
         return true;
     }
     return false;  // caret keys, Shift, Ctrl and Ctrl+C: the box's own handling

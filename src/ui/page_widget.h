@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // A category page on screen: fourteen unit buttons and value boxes, four flags (and on
 // the vacuum page four labels). It is the window of the page logic: every key press
-// that reaches the page or one of its controls goes to the logic first.
+// that reaches the page or one of its controls goes to the logic first, clicks, focus
+// moves and paste go to it as events, and the widgets show the logic's state as it
+// renders it. Nothing is read back from a widget but a box's own mouse selection.
 #pragma once
 
 #include <QLabel>
@@ -15,7 +17,6 @@
 #include "dialog_units.h"
 #include "page_window.h"
 #include "pressable_picture.h"
-#include "tab_order.h"
 
 class QMenu;
 class QPushButton;
@@ -98,7 +99,9 @@ class PageWidget : public QWidget, public PageWindow {
     void ClickFlag(int k);
     bool FlagSelected(int k) const { return m_flagSelected[static_cast<std::size_t>(k)]; }
     // The language of the captions shown (English until one is applied).
-    int ShownLanguage() const { return m_language; }
+    int ShownLanguage() const { return m_logic->State().shownLanguage; }
+    // Puts the focus in value box `row`, through the page.
+    void FocusBox(int row);
 
     // Puts the focus in value box `row` and hands the page `number` as a number typed
     // afresh there (an armed operation takes it as its second operand). Nothing happens
@@ -123,16 +126,7 @@ class PageWidget : public QWidget, public PageWindow {
     const BoxNote& Note() const { return *m_note; }
 
     // PageWindow
-    int FocusedId() const override;
-    void SetFocus(int id) override;
-    void SetBoxText(int boxId, std::string_view text) override;
-    std::string BoxText(int boxId) const override;
-    void SetReadOnly(int boxId, bool readOnly) override;
-    void SetCaret(int position) override;
-    void SetButtonCaption(int buttonId, std::string_view text) override;
-    void SetEnabled(int buttonId, bool enabled) override;
-    void SetFlagSelected(int flag, bool selected) override;
-    void LanguageApplied(int language) override;
+    void Render(const PageState& state, const PageChanges& changes) override;
 
   signals:
     // The captions now show `language`.
@@ -146,26 +140,26 @@ class PageWidget : public QWidget, public PageWindow {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    // The control with this id, or null when the id names no control of that kind.
-    ValueBox* BoxById(int id) const;
-    QPushButton* ButtonById(int id) const;
-    QWidget* Control(int id) const;
-    int IdOf(const QWidget* widget) const;
-    void MoveFocus(bool backwards);
+    // The control `focus` names, or null; the focus a control stands for.
+    QWidget* Control(PageFocus focus) const;
+    PageFocus FocusOf(const QObject* widget) const;
+    // Names, descriptions, legend and box menus in `language`.
+    void ShowLanguage(int language);
+    void ShowFlag(int flag, bool selected);
     // Accessible names of row `row`'s button and box, after its caption.
     void NameRow(int row);
     // Tooltips and accessible descriptions of row `row`, in the page's language.
     void DescribeRow(int row);
 
     const CategoryTable& m_table;
-    TabOrder m_tabOrder;
     std::array<QPushButton*, kRowCount> m_buttons{};
     std::array<ValueBox*, kRowCount> m_boxes{};
     std::array<PressablePicture*, kLanguageCount> m_flags{};
     std::array<bool, kLanguageCount> m_flagSelected{};
     std::array<QLabel*, 4> m_labels{};  // vacuum page only
     BoxNote* m_note = nullptr;
-    int m_language = kEnglish;  // of the captions shown; English before any
+    int m_language = kEnglish;  // of the names and legend drawn; English before any
+    bool m_rendering = false;   // focus moves while drawing are the drawing's own
     std::unique_ptr<ConversionPage> m_logic;
 };
 

@@ -44,15 +44,14 @@ double PairRule::Apply(double v) const {
     return v;
 }
 
-void RowWrites::AddNumber(int boxId, double value) {
+void RowWrites::AddNumber(int row, double value) {
     char* buffer = m_buffers[m_count].data();
     const std::size_t n = FormatNumber(value, buffer);
-    m_writes[m_count++] = {boxId, std::string_view(buffer, n)};
+    m_writes[m_count++] = {row, std::string_view(buffer, n)};
 }
 
-void CategoryTable::Refresh(std::string_view entry, int focusedId, RowWrites& out) const {
-    const double v = ParseNumber(entry);
-    Refresh(entry, v, SourceRow(focusedId), out);
+void CategoryTable::Refresh(std::string_view entry, int sourceRow, RowWrites& out) const {
+    Refresh(entry, ParseNumber(entry), sourceRow, out);
 }
 
 void CategoryTable::Refresh(std::string_view entry, double v, int source, RowWrites& out) const {
@@ -62,9 +61,9 @@ void CategoryTable::Refresh(std::string_view entry, double v, int source, RowWri
     for (int j = 0; j < rowCount; ++j) {
         const PairRule& rule = rules[static_cast<std::size_t>(j)];
         switch (rule.kind) {
-            case PairRule::Kind::kEntry: out.Add(BoxId(j), entry); break;
-            case PairRule::Kind::kSteps: out.AddNumber(BoxId(j), rule.Apply(v)); break;
-            case PairRule::Kind::kClear: out.Add(BoxId(j), {}); break;
+            case PairRule::Kind::kEntry: out.Add(j, entry); break;
+            case PairRule::Kind::kSteps: out.AddNumber(j, rule.Apply(v)); break;
+            case PairRule::Kind::kClear: out.Add(j, {}); break;
             case PairRule::Kind::kSkip: break;
         }
     }

@@ -14,24 +14,8 @@
 
 namespace tevrimo {
 
-// Rows, controls and their fixed ids.
+// The rows of a page: a unit button and its value box each, 0..13.
 inline constexpr int kRowCount = 14;
-inline constexpr int kFirstButtonId = 104;  // unit button of row r: 104 + r
-inline constexpr int kFirstBoxId = 202;     // value box of row r: 202 + r
-inline constexpr int kFirstFlagId = 65502;  // flag k: 65502 + k
-inline constexpr int ButtonId(int row) {
-    return kFirstButtonId + row;
-}
-inline constexpr int BoxId(int row) {
-    return kFirstBoxId + row;
-}
-// The row of a unit button or value box id, or -1 for any other id.
-inline constexpr int ButtonRow(int id) {
-    return id >= kFirstButtonId && id < kFirstButtonId + kRowCount ? id - kFirstButtonId : -1;
-}
-inline constexpr int BoxRow(int id) {
-    return id >= kFirstBoxId && id < kFirstBoxId + kRowCount ? id - kFirstBoxId : -1;
-}
 
 enum class StepOp : std::uint8_t { kMultiply, kDivide, kAdd, kSubtract, kDivideInto };
 
@@ -84,18 +68,18 @@ struct UnitRow {
     bool HasUnit() const { return !captions[kEnglish].empty(); }
 };
 
-// The writes of one refresh, in order. Texts point into this object's own buffers or
-// into the entry text handed to Refresh.
+// The writes of one refresh, in ascending row order. Texts point into this object's
+// own buffers or into the entry text handed to Refresh.
 class RowWrites {
   public:
     struct Write {
-        int boxId;
+        int row;
         std::string_view text;
     };
 
     void Clear() { m_count = 0; }
-    void Add(int boxId, std::string_view text) { m_writes[m_count++] = {boxId, text}; }
-    void AddNumber(int boxId, double value);
+    void Add(int row, std::string_view text) { m_writes[m_count++] = {row, text}; }
+    void AddNumber(int row, double value);
 
     std::size_t size() const { return m_count; }
     const Write& operator[](std::size_t i) const { return m_writes[i]; }
@@ -164,14 +148,9 @@ struct CategoryTable {
         return row >= 0 && row < rowCount && rows[static_cast<std::size_t>(row)].HasUnit();
     }
 
-    // The source row for a focused control id, or -1 when nothing is converted.
-    int SourceRow(int focusedId) const {
-        const int row = BoxRow(focusedId);
-        return row < rowCount ? row : -1;
-    }
-
-    // The box writes of one refresh for `entry` with the focus on `focusedId`.
-    void Refresh(std::string_view entry, int focusedId, RowWrites& out) const;
+    // The row writes of one refresh for `entry` typed in row `sourceRow`; nothing for a
+    // row the category does not convert, or -1 (the focus is not on a value box).
+    void Refresh(std::string_view entry, int sourceRow, RowWrites& out) const;
     // The same with the entry already parsed.
     void Refresh(std::string_view entry, double v, int sourceRow, RowWrites& out) const;
 };
