@@ -81,8 +81,10 @@ struct PageChanges {
     int caret = -1;
 
     static constexpr Rows kAllRows = (1u << kRowCount) - 1;
-    static constexpr Rows Row(int r) { return static_cast<Rows>(1u << r); }
-    static constexpr bool Has(Rows rows, int r) { return (rows >> r) & 1u; }
+    static constexpr Rows Row(int r) { return static_cast<Rows>(1u << static_cast<unsigned>(r)); }
+    static constexpr bool Has(Rows rows, int r) {
+        return ((static_cast<unsigned>(rows) >> static_cast<unsigned>(r)) & 1u) != 0;
+    }
     // Everything, for the first picture of a page.
     static PageChanges All() {
         return {kAllRows, true, true, kAllRows, kAllRows, kAllRows, true, false, -1};
