@@ -36,6 +36,11 @@ class ProfileTest : public ::testing::Test {
             std::system(("chmod -R u+w " + m_dir + "; rm -rf " + m_dir).c_str());
     }
     void Write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
+    // Gives the profile the second name `other` (a hard link), or takes it away.
+    bool SecondName(const std::string& other, bool linked) const {
+        ::unlink(other.c_str());
+        return !linked || ::link(m_path.c_str(), other.c_str()) == 0;
+    }
     std::string Read() const {
         std::ifstream in(m_path, std::ios::binary);
         std::stringstream s;
@@ -234,10 +239,7 @@ TEST_F(ProfileTest, MergesAgainWhenTheFileChangesDuringTheSave) {
     for (const bool hardLinked : {false, true}) {
         Write("[Settings]\ncurtab=1\n");
         const std::string other = m_dir + "/other.ini";
-        ::unlink(other.c_str());
-        if (hardLinked) {
-            ASSERT_EQ(::link(m_path.c_str(), other.c_str()), 0);
-        }
+        ASSERT_TRUE(SecondName(other, hardLinked));
         Profile p(m_path);
         int calls = 0;
         p.SetBeforeReplace([&] {
@@ -320,10 +322,7 @@ TEST_F(ProfileTest, LinesAppendedDuringSavesAreKept) {
     for (const bool hardLinked : {false, true}) {
         Write("[Settings]\ncurtab=1\n");
         const std::string other = m_dir + "/other.ini";
-        ::unlink(other.c_str());
-        if (hardLinked) {
-            ASSERT_EQ(::link(m_path.c_str(), other.c_str()), 0);
-        }
+        ASSERT_TRUE(SecondName(other, hardLinked));
         std::atomic<int> saves{0}, written{0};
         std::atomic<bool> stop{false};
         std::thread writer([&] {
