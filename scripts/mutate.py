@@ -23,6 +23,9 @@ Settings, from the environment:
   MUTATE_REV=REV    mutate and test the files of commit REV instead of the working tree
   MUTATE_JOBS=N     build and test jobs (default 2)
   MUTATE_GUI=OFF    leave out the desktop program and its tests (faster, weaker)
+  MUTATE_PATHS=src/page,src/units/number.cpp
+                    sample only from these folders and files of the mutated ones
+                    (default: all of them); the same seed and paths give the same mutants
 
 Operators: relational and equality flips (< <=, > >=, == !=), arithmetic swaps
 (+ -, * /, % *, += -=, *= /=, ++ --), && <-> ||, an integer literal moved by one or a
@@ -459,10 +462,14 @@ def git(*args):
                           stdout=subprocess.PIPE).stdout
 
 
-def all_sites(tree):
+def all_sites(tree, paths=()):
     files = [rel for d in SOURCE_DIRS for rel in tree.names
              if os.path.dirname(rel) == d and rel.endswith(".cpp") and rel not in NOT_BUILT]
     files += EXTRA_SOURCES
+    if paths:
+        files = [rel for rel in files if any(rel == p or rel.startswith(p + "/") for p in paths)]
+        if not files:
+            sys.exit("mutate: MUTATE_PATHS names no file that is mutated: " + ", ".join(paths))
     sites = []
     for rel in files:
         sites += sites_in(rel, tree.read(rel).decode("utf-8"))
@@ -499,8 +506,8 @@ def short(text):
     return text if len(text) <= 60 else text[:57] + "..."
 
 
-def sample(tree, seed, count):
-    sites = all_sites(tree)
+def sample(tree, seed, count, paths=()):
+    sites = all_sites(tree, paths)
     rng = random.Random(seed)
     chosen = rng.sample(range(len(sites)), min(count, len(sites)))
     return [Mutant(n + 1, sites[i], rng.choice(sites[i][4]), tree)
@@ -621,11 +628,12 @@ def main():
     jobs = int(os.environ.get("MUTATE_JOBS", "2"))
     gui = os.environ.get("MUTATE_GUI", "ON")
     only = {int(x) for x in os.environ.get("MUTATE_ONLY", "").replace(",", " ").split()}
+    paths = [os.path.normpath(x) for x in os.environ.get("MUTATE_PATHS", "").replace(",", " ").split()]
 
     revision = os.environ.get("MUTATE_REV", "")
     tree = Tree(git("rev-parse", "--verify", revision + "^{commit}").decode().strip()
                 if revision else None)
-    mutants, total = sample(tree, seed, count)
+    mutants, total = sample(tree, seed, count, paths)
     if os.environ.get("MUTATE_LIST"):
         for m in mutants:
             print("#%d %s" % (m.number, m.title()))
