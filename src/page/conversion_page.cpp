@@ -26,7 +26,7 @@ void ConversionPage::Initialize() {
     for (int r = 0; r < kRowCount; ++r) {
         SetCaption(r, m_table.templateCaptions[static_cast<std::size_t>(r)]);
     }
-    SetFlags(true, true, true, true);  // the template's pictures
+    SetFlags(AllFlags());  // the template's pictures
     OnInitDialog();
     // The first picture shows everything, also what the start left as it was.
     const int caret = m_changes.caret;
@@ -98,23 +98,20 @@ void ConversionPage::TabFocus(bool backwards) {
 
 void ConversionPage::ShowStartLook() {
     switch (m_table.startLook) {
-        case StartLook::kTemplate: SetFlags(false, true, false, false); break;  // English look
+        case StartLook::kTemplate: SetFlags(FlagOf(kEnglish)); break;  // English look
         case StartLook::kStartLanguage: ApplyLanguage(); break;
     }
 }
 
-void ConversionPage::SetFlags(bool turkish, bool english, bool german, bool french) {
-    m_state.flags = {turkish, english, german, french};
+void ConversionPage::SetFlags(const Flags& bright) {
+    m_state.flags = bright;
     m_changes.flags = true;
 }
 
 void ConversionPage::ApplyLanguage() {
     if (IsLanguage(m_language)) {
         for (int r = 0; r < kRowCount; ++r) SetCaption(r, m_table.Caption(r, m_language));
-        for (int k = 0; k < kLanguageCount; ++k) {
-            m_state.flags[static_cast<std::size_t>(k)] = k == m_language;
-        }
-        m_changes.flags = true;
+        SetFlags(FlagOf(m_language));
         m_state.shownLanguage = m_language;
         m_changes.language = true;
     }

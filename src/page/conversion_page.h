@@ -4,6 +4,7 @@
 // the unit captions. The page owns what it shows (PageState); its window draws it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -104,8 +105,20 @@ class ConversionPage {
     virtual void AfterRowWrites() {}
     // The captions and flags the category shows until the page is handed a language.
     void ShowStartLook();
-    // Which of the four flags look selected (bright).
-    void SetFlags(bool turkish, bool english, bool german, bool french);
+    // Which flags look selected (bright), one for each language: all of them (the
+    // template's pictures) or the flag of one language alone.
+    using Flags = std::array<bool, kLanguageCount>;
+    static constexpr Flags AllFlags() {
+        Flags flags{};
+        flags.fill(true);
+        return flags;
+    }
+    static constexpr Flags FlagOf(int language) {
+        Flags flags{};
+        if (IsLanguage(language)) flags[static_cast<std::size_t>(language)] = true;
+        return flags;
+    }
+    void SetFlags(const Flags& bright);
 
     // Changes to the state, noted for the next picture.
     void SetText(int row, std::string_view text);
