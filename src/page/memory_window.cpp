@@ -2,6 +2,7 @@
 #include "memory_window.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tevrimo {
 
@@ -17,11 +18,10 @@ int MemoryWindow::FocusedId() const {
 
 void MemoryWindow::Render(const PageState& state, const PageChanges& changes) {
     m_state = &state;
-    for (int r = 0; r < kRowCount; ++r) {
-        if (!PageChanges::Has(changes.texts, r)) continue;
-        ++m_boxWrites;
-        // A box whose text is set has its caret at the start.
-        if (m_focus.BoxRow() == r) m_caret = m_anchor = 0;
+    m_boxWrites += std::popcount(changes.texts);
+    // A box whose text is set has its caret at the start.
+    if (const int row = m_focus.BoxRow(); row >= 0 && PageChanges::Has(changes.texts, row)) {
+        m_caret = m_anchor = 0;
     }
     if (changes.focus) {
         m_focus = state.focus;
