@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Micro-benchmarks of the conversion core: reading, writing and a whole page refresh.
+// Micro-benchmarks of the conversion core: reading, writing, a whole page refresh and a
+// key on a page.
 #include <benchmark/benchmark.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,23 @@ void BM_PageRefresh(benchmark::State& state) {
     state.SetLabel(std::string(table.key));
 }
 BENCHMARK(BM_PageRefresh)->DenseRange(0, kCategoryCount - 1);
+
+// One key on a page, from the key-down to the picture, in a cycle a person might type:
+// digits, the point, an operation and its result, Up and Down, the sign, Backspace and
+// Esc twice (which brings the page back to where the cycle started).
+void BM_PageKey(benchmark::State& state) {
+    static constexpr int kKeys[] = {vk::k0 + 1,  vk::k0 + 2,    vk::kDecimal,  vk::k0 + 5,
+                                    vk::kAdd,    vk::k0 + 3,    vk::kReturn,   vk::kUp,
+                                    vk::kDown,   vk::kOemMinus, vk::kMultiply, vk::k0 + 7,
+                                    vk::kReturn, vk::kBack,     vk::kEscape,   vk::kEscape};
+    const CategoryTable& table = Category(static_cast<int>(state.range(0)));
+    PageSession session(table);
+    session.ClickBox(0);
+    std::size_t i = 0;
+    for (auto _ : state) session.Press(kKeys[i++ % std::size(kKeys)]);
+    state.SetLabel(std::string(table.key));
+}
+BENCHMARK(BM_PageKey)->DenseRange(0, kCategoryCount - 1);
 
 }  // namespace
 }  // namespace tevrimo
