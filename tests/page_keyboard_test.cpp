@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "page_test_util.h"
 #include "tab_order.h"
@@ -93,9 +96,12 @@ TEST(EntryEditing, AFullEntryTakesNoLongerText) {
     for (const auto& c : cases) {
         auto p = LengthPage();
         p.page->ShowEntry(full);
+        const int writes = p.window.BoxWriteCount();
         p.Key(c.key);
         EXPECT_EQ(p.Entry(), c.after) << c.key;
         EXPECT_EQ(p.Box(0), c.after) << c.key;
+        // A key that leaves the entry as it was does nothing at all, as F1 does.
+        EXPECT_EQ(p.window.BoxWriteCount() == writes, c.after == full) << c.key;
     }
     auto p = LengthPage();
     p.page->ShowEntry(full);
@@ -288,6 +294,29 @@ TEST(Navigation, CopyNeedsCtrlAndThereIsNoPaste) {
     p.Key(vk::kF1);
     EXPECT_EQ(p.Entry(), "125");
     EXPECT_EQ(p.Box(0), "125");
+}
+
+// What Ctrl+C copies: the selection made with Shift and the caret keys, wherever it
+// starts and ends; a box the focus comes back to has its caret at the end again.
+TEST(Navigation, CtrlCCopiesTheSelection) {
+    const struct {
+        std::vector<std::pair<int, bool>> keys;  // key, Shift held
+        std::string copied;
+    } cases[] = {
+        {{{vk::kHome, false}, {vk::kRight, false}, {vk::kRight, true}, {vk::kRight, true}}, "23"},
+        {{{vk::kEnd, false}, {vk::kHome, true}}, "12345"},
+        {{{vk::kLeft, false}, {vk::kHome, true}, {vk::kRight, true}}, "234"},
+    };
+    for (const auto& c : cases) {
+        auto p = LengthPage();
+        p.Type("12345");
+        for (const auto& [key, shift] : c.keys) p.Key(key, shift);
+        p.Key(vk::kC, false, true);
+        EXPECT_EQ(p.window.Clipboard(), c.copied) << c.copied;
+    }
+    auto p = LengthPage();
+    p.Type("12345").Focus(3).Key(vk::kHome).Focus(0).Key(vk::kLeft, true).Key(vk::kC, false, true);
+    EXPECT_EQ(p.window.Clipboard(), "5");
 }
 
 TEST(Languages, FlagsAndCaptions) {
