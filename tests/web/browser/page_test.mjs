@@ -180,6 +180,11 @@ try {
   check((await boxTexts(page))[1] === "-173.15", "offline the page loads and converts");
   const manifest = await page.evaluate(async () => (await fetch("manifest.webmanifest")).ok);
   check(manifest, "its manifest comes from the cache offline");
+  // (The test's browser context is an incognito one: that alone is not the page's.)
+  const installabilityErrors = (await cdp.send("Page.getInstallabilityErrors")).installabilityErrors
+    .filter((e) => e.errorId !== "in-incognito");
+  check(installabilityErrors.length === 0, "the browser can install it as an app",
+        JSON.stringify(installabilityErrors));
 } finally {
   await browser.close();
   server.close();
