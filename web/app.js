@@ -234,6 +234,9 @@ class Converter {
       return;
     }
     if (e.key === "F10") return;  // the page never sees F10
+    // Ctrl+V is the browser's way to paste, and a browser may not let the menu read the
+    // clipboard: the box's paste event then does Paste number.
+    if (e.ctrlKey && !e.shiftKey && e.key.toLowerCase() === "v") return;
     const picture = JSON.parse(this.core.key(e.code, e.key, (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0)));
     if (picture.consumed) e.preventDefault();
     this.render(picture);

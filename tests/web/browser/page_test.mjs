@@ -146,10 +146,23 @@ try {
   await page.click("#act-paste");
   await page.waitForFunction(() => document.getElementById("box-2").value === "42");
   check((await boxTexts(page))[0] === "0.42", "Paste number enters the clipboard's number");
+  await page.evaluate(() => navigator.clipboard.writeText("7"));
+  await page.click("#box-0");
+  await page.keyboard.press("Control+KeyV");
+  await page.waitForFunction(() => document.getElementById("box-0").value === "7");
+  check(true, "Ctrl+V pastes a number");
+  await cdp.send("Input.insertText", { text: "5,2" });  // a phone's keyboard names no key
+  check((await boxTexts(page))[0] === "75.2", "text typed without keys goes key by key to the page");
+  await page.keyboard.press("Shift+F10");
+  check(await page.evaluate(() => document.activeElement.id) === "menu-copy-row",
+        "Shift+F10 opens the box menu on its first item that can be used");
+  await page.keyboard.press("Escape");
+  check(await page.evaluate(() => document.activeElement.id) === "box-0" && await page.isHidden("#menu"),
+        "Esc closes the menu, the focus back in the box");
   await page.evaluate(() => navigator.clipboard.writeText("12 apples"));
   await page.click("#act-paste");
   await page.waitForSelector("#note:not([hidden])");
-  check((await boxTexts(page))[2] === "42", "a clipboard without a number changes nothing, with a note");
+  check((await boxTexts(page))[0] === "75.2", "a clipboard without a number changes nothing, with a note");
 
   // Axe at desktop and phone widths, light and dark; a phone needs no sideways scrolling.
   for (const scheme of ["light", "dark"]) {
