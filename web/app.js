@@ -100,6 +100,7 @@ class Converter {
       b.setAttribute("role", "tab");
       b.setAttribute("aria-controls", "page");
       b.textContent = tab.caption;
+      b.lang = "tr";  // the tabs are Turkish in every language
       b.dataset.key = tab.key;
       b.addEventListener("click", () => this.draw(this.core.showTab(i)));
       strip.append(b);
@@ -128,6 +129,7 @@ class Converter {
       quantity.className = "quantity";
       quantity.id = `quantity-${r}`;
       quantity.htmlFor = `box-${r}`;
+      quantity.lang = "tr";  // as the vacuum page's template has them
       const button = document.createElement("button");
       button.type = "button";
       button.className = "unit";
@@ -554,7 +556,10 @@ class Converter {
 }
 
 // The module compiles while the page is still being read.
-const loading = window.TevrimoModule();
+const loading = typeof window.TevrimoModule === "function"
+  ? window.TevrimoModule()
+  : Promise.reject(new Error("tevrimo-page.js did not load"));
+loading.catch(() => {});  // reported once the page is there
 
 window.addEventListener("DOMContentLoaded", async () => {
   const status = $("status");

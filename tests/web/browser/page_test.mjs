@@ -185,6 +185,19 @@ try {
       check(result.violations.length === 0, `axe-core finds no violation at ${width} pixels, ${scheme}`);
     }
   }
+  const axe = async (what) => {
+    await page.addScriptTag({ content: axeSource });
+    const result = await page.evaluate(() => window.axe.run());
+    for (const v of result.violations) console.log(`  ${v.id}: ${v.help} (${v.nodes.map((n) => n.target).join(" ")})`);
+    check(result.violations.length === 0, `axe-core finds no violation ${what}`);
+  };
+  await page.keyboard.press("Shift+F10");
+  await axe("with the box menu open");
+  await page.keyboard.press("Escape");
+  await page.keyboard.press("Alt+KeyG");
+  await page.keyboard.type("ba");
+  await axe("with the finder open and its list shown");
+  await page.keyboard.press("Escape");
   const fits = await page.evaluate(() => ({
     scroll: document.scrollingElement.scrollWidth,
     outside: [...document.querySelectorAll(".tab, .unit, .value, .flag")]
