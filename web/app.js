@@ -565,6 +565,7 @@ window.addEventListener("DOMContentLoaded", async () => {
   const status = $("status");
   try {
     const module = await loading;
+    performance.mark("tevrimo-module");
     window.tevrimo = new Converter(module);
     status.textContent = "";
     document.body.dataset.ready = "1";
