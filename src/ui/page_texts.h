@@ -1,33 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The page's own words in its four languages (indexed by LanguageId; anything else reads
-// as English): the key legend, the value boxes' context menu, the unit finder, and the
-// name of a row without a unit.
+// The page's own words (page_words.h) as Qt strings.
 #pragma once
 
 #include <QString>
 
+#include "page_words.h"
+
 namespace tevrimo {
 
-// The keys of a page, and on the vacuum page its mode buttons and formula.
 QString KeyLegend(int language, bool vacuumPage);
-
-enum class PageWord {
-    kCopy,
-    kSelectAll,
-    kNoUnit,
-    kPasteNumber,
-    kCopyRow,
-    kCopyPage,
-    kFindUnit,
-    kNoNumber,  // a paste found no number in the clipboard
-    kFinderPrompt,
-    kFinderHint,
-    kFinderList,
-    kFinderHelp,
-    kSeveralCategories,
-    kDidYouMean,
-    kNoSuchUnit,
-};
 QString PageText(PageWord word, int language);
 
 QString CopyText(int language);

@@ -45,8 +45,6 @@ constexpr int kVacuumLabelWidth = 69;
 constexpr int kVacuumLabelY[4] = {16, 41, 67, 93};
 constexpr int kVacuumButtonX = 69;
 constexpr int kVacuumBoxWidth = 70;
-const char* const kVacuumLabels[4] = {
-    "Pompa Kapasitesi:", "Bosaltma Süresi:", "Bosaltma Hacmi:", "Nihai Basinç:"};
 
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -188,7 +186,7 @@ PageWidget::PageWidget(const CategoryTable& table, QWidget* parent)
     if (table.layout == PageLayout::kVacuum) {
         for (int i = 0; i < 4; ++i) {
             m_labels[static_cast<std::size_t>(i)] =
-                new QLabel(QString::fromUtf8(kVacuumLabels[i]), this);
+                new QLabel(Text(kVacuumLabels[static_cast<std::size_t>(i)]), this);
             m_labels[static_cast<std::size_t>(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }

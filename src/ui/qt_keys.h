@@ -3,14 +3,12 @@
 // key types: "." and "," of the main keyboard are the decimal point in every layout.
 #pragma once
 
+#include "key_characters.h"
 #include "keys.h"
 
 class QKeyEvent;
 
 namespace tevrimo {
-
-// A key that produces no code of its own but still reaches the page.
-inline constexpr int kOtherKey = 0xFE;
 
 // The virtual-key code of a key press; 0 for presses that carry no key.
 int VirtualKeyOf(const QKeyEvent& event);

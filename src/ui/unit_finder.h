@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "unit_search.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -19,32 +21,9 @@ class QListWidgetItem;
 
 namespace tevrimo {
 
-// A unit of one category, and the name it was found by.
-struct UnitHit {
-    int tab = 0;
-    int row = 0;
-    std::string matched;
-    bool operator==(const UnitHit& other) const = default;
-};
-
-// Units with a name (a caption in any language, key, symbol or name) that begins with
-// `text`, or has a word that does, whatever the case; in tab and row order, at most
-// `most`.
-std::vector<UnitHit> CompleteUnitName(std::string_view text, std::size_t most = 40);
-
-// The units `name` stands for as the command line reads a unit name (FindUnit), in every
-// category, in tab order; the first name that matched. Row numbers name nothing here.
-// Where nothing answers as written, the units whose key or symbol it is in another case.
-std::vector<UnitHit> FindUnitEverywhere(std::string_view name, int language);
-
-// What may have been meant by a name that matches no unit (SuggestUnits of every
-// category): each category's best first, then the second best, and so on, at most `most`.
-std::vector<UnitHit> SuggestUnitsEverywhere(std::string_view name, int language,
-                                            std::size_t most = 6);
-
 // How a hit is listed: its caption in `language`, the name it was found by when that
 // is another, and its category's name in `language` ("atm (atmosphere) — Pressure").
-QString HitText(const UnitHit& hit, int language);
+QString HitText(const UnitHit& hit, int language);  // HitLabel as a Qt string
 
 class UnitFinder : public QFrame {
     Q_OBJECT

@@ -68,6 +68,8 @@ class JsonWriter {
         return Raw({buffer, ShortestNumberText(value, buffer)});
     }
 
+    JsonWriter& Bool(bool value) { return Raw(value ? "true" : "false"); }
+
     JsonWriter& Null() { return Raw("null"); }
 
   private:

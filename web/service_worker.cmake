@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: MIT
+# Writes SITE/sw.js from TEMPLATE: the files it caches (FILES, "|" between them, paths
+# within SITE; "./" is the page) and a cache name made from their contents.
+string(REPLACE "|" ";" files "${FILES}")
+set(digest_input "")
+set(list "")
+foreach(name IN LISTS files)
+  if(NOT list STREQUAL "")
+    string(APPEND list ", ")
+  endif()
+  string(APPEND list "\"${name}\"")
+  if(NOT name STREQUAL "./")
+    file(SHA256 ${SITE}/${name} sum)
+    string(APPEND digest_input "${name}:${sum};")
+  endif()
+endforeach()
+file(SHA256 ${TEMPLATE} sum)
+string(SHA256 digest "${digest_input}${sum}")
+string(SUBSTRING "${digest}" 0 12 TEVRIMO_WEB_VERSION)
+set(TEVRIMO_WEB_FILES "${list}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
