@@ -251,8 +251,8 @@ class Converter {
     if (e.key === "PageDown" || e.key === "PageUp") {
       const step = e.key === "PageDown" ? 1 : this.tabButtons.length - 1;
       picture = this.core.showTab((this.tab + step) % this.tabButtons.length);
-    } else if (/^Digit[1-4]$/.test(e.code)) {
-      picture = this.core.clickFlag(Number(e.code.slice(5)) - 1);
+    } else if (/^Digit[1-9]$/.test(e.code) && Number(e.code.slice(5)) <= this.languages.length) {
+      picture = this.core.clickFlag(Number(e.code.slice(5)) - 1);  // the flags, top down
     } else if (e.code === "KeyG") {
       e.preventDefault();
       this.openFinder();
