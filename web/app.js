@@ -557,7 +557,16 @@ class Converter {
 
 // The module compiles while the page is still being read.
 const loading = typeof window.TevrimoModule === "function"
-  ? window.TevrimoModule()
+  ? new Promise((resolve, reject) => {
+    // The module compiled ahead (index.html), instantiated with the imports it asks for.
+    const instantiateWasm = (imports, receive) => {
+      window.tevrimoWasm
+        .then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled)))
+        .catch(reject);
+      return {};
+    };
+    window.TevrimoModule({ instantiateWasm }).then(resolve, reject);
+  })
   : Promise.reject(new Error("tevrimo-page.js did not load"));
 loading.catch(() => {});  // reported once the page is there
 
