@@ -295,6 +295,8 @@ class Converter {
         if (bit(c.enabled, r)) button.disabled = !s.enabled[r];
         if (bit(c.texts, r) && box.value !== s.texts[r]) box.value = s.texts[r];
       }
+      // Every write before the focus and the caret, which have the browser lay the page out.
+      if (c.focus || c.language) this.describeFocus();
       const control = this.control(s.focus);
       if (control && (c.focus || (c.enabled && document.activeElement !== control))) {
         control.focus();
@@ -303,7 +305,6 @@ class Converter {
       if (c.caret >= 0 && document.activeElement && document.activeElement.classList.contains("value")) {
         document.activeElement.setSelectionRange(c.caret, c.caret);
       }
-      if (c.focus || c.language) this.describeFocus();
     } finally {
       this.rendering = false;
     }
