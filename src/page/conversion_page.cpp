@@ -86,6 +86,17 @@ void ConversionPage::Focus(PageFocus focus) {
     Render();
 }
 
+void ConversionPage::TakeFocus() {
+    const PageFocus last = m_state.focus;
+    Focus(last.kind == PageFocus::Kind::kNone ? PageFocus::Box(0) : last);
+}
+
+void ConversionPage::ClickButton(int row) {
+    if (row < 0 || row >= kRowCount || !m_state.enabled[static_cast<std::size_t>(row)]) return;
+    Focus(PageFocus::Button(row));
+    OnButtonClicked(row);
+}
+
 void ConversionPage::TabFocus(bool backwards) {
     const int next = m_tabOrder.Next(ControlId(m_state.focus), backwards, [this](int id) {
         const int button = ButtonRow(id);

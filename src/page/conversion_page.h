@@ -49,6 +49,12 @@ class ConversionPage {
     // The focus moved to `focus` (a click into a box or on a button, the window's own
     // navigation), or the window asks for it there.
     void Focus(PageFocus focus);
+    // The page is shown (its tab pressed): the focus goes where the page last had it,
+    // or into its first box.
+    void TakeFocus();
+    // A click on the unit button of `row`: when it is enabled, the focus moves there and
+    // the button does its command.
+    void ClickButton(int row);
 
     // A left-button press on the page surface; `childId` is the control under the point
     // (a flag picture) or kNoControl for the background.

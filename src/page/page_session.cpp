@@ -26,10 +26,7 @@ void PageSession::ClickBox(int row) {
 }
 
 void PageSession::ClickButton(int row) {
-    if (row < 0 || row >= kRowCount || !m_page->State().enabled[static_cast<std::size_t>(row)])
-        return;
-    m_page->Focus(PageFocus::Button(row));
-    m_page->OnButtonClicked(row);
+    m_page->ClickButton(row);
 }
 
 bool PageSession::Paste(int row, std::string_view clipboard, DecimalMark mark) {

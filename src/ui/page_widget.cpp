@@ -253,8 +253,7 @@ void PageWidget::LayOut(const DialogUnits& u, const QFont& controlFont) {
 }
 
 void PageWidget::TakeFocus() {
-    const PageFocus last = m_logic->State().focus;
-    m_logic->Focus(last.kind == PageFocus::Kind::kNone ? PageFocus::Box(0) : last);
+    m_logic->TakeFocus();
 }
 
 void PageWidget::FocusBox(int row) {

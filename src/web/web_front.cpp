@@ -47,10 +47,6 @@ class PictureWindow : public PageWindow {
 
 using Writer = JsonWriter<StringSink>;
 
-void WriteRows(Writer& w, std::string_view key, PageChanges::Rows rows) {
-    w.Key(key).Int(rows);
-}
-
 template <typename T, typename F>
 void WriteArray(Writer& w, std::string_view key, const T& items, F write) {
     w.Key(key).BeginArray();
@@ -77,16 +73,16 @@ struct WebFront::Page {
 WebFront::WebFront(int tab, int language, std::string_view locale)
     : m_tab(tab >= 0 && tab < kCategoryCount ? tab : 0),
       m_mark(DecimalMarkOf(LanguageOfLocale(locale))) {
-    ConversionPage& page = *PageOf(m_tab).logic;
-    TakeFocus(page);
-    page.SetLanguage(language);
-    page.ApplyLanguage();
+    ShowPage(m_tab, language);
 }
 
-void WebFront::TakeFocus(ConversionPage& page) {
-    // Where the page last had it, or its first box.
-    const PageFocus last = page.State().focus;
-    page.Focus(last.kind == PageFocus::Kind::kNone ? PageFocus::Box(0) : last);
+void WebFront::ShowPage(int tab, int language) {
+    m_tab = tab;
+    ConversionPage& page = *PageOf(tab).logic;
+    page.TakeFocus();
+    page.SetLanguage(language);
+    page.ApplyLanguage();
+    m_full = true;
 }
 
 WebFront::~WebFront() = default;
@@ -120,10 +116,11 @@ const std::string& WebFront::Start() {
 
 const std::string& WebFront::Picture(bool consumed) {
     PageChanges changes = Shown().window.Take();
-    if (m_full) {
-        const PageChanges all = PageChanges::All();
-        changes = {all.captions, true, true,          all.readOnly, all.enabled,
-                   all.texts,    true, changes.byTab, changes.caret};
+    if (m_full) {  // another page: all of it, with the focus and caret its events left
+        PageChanges all = PageChanges::All();
+        all.byTab = changes.byTab;
+        all.caret = changes.caret;
+        changes = all;
         m_full = false;
     }
     const PageState& s = State();
@@ -138,12 +135,12 @@ const std::string& WebFront::Picture(bool consumed) {
     w.Key("pasted").Bool(m_pasted);
     m_pasted = false;
     w.Key("changes").BeginObject();
-    WriteRows(w, "captions", changes.captions);
+    w.Key("captions").Int(changes.captions);
     w.Key("language").Bool(changes.language);
     w.Key("flags").Bool(changes.flags);
-    WriteRows(w, "readOnly", changes.readOnly);
-    WriteRows(w, "enabled", changes.enabled);
-    WriteRows(w, "texts", changes.texts);
+    w.Key("readOnly").Int(changes.readOnly);
+    w.Key("enabled").Int(changes.enabled);
+    w.Key("texts").Int(changes.texts);
     w.Key("focus").Bool(changes.focus);
     w.Key("byTab").Bool(changes.byTab);
     w.Key("caret").Int(changes.caret);
@@ -201,11 +198,7 @@ const std::string& WebFront::FocusButton(int row) {
 }
 
 const std::string& WebFront::ClickButton(int row) {
-    ConversionPage& page = *Shown().logic;
-    if (row >= 0 && row < kRowCount && page.State().enabled[static_cast<std::size_t>(row)]) {
-        page.Focus(PageFocus::Button(row));
-        page.OnButtonClicked(row);
-    }
+    Shown().logic->ClickButton(row);
     return Picture();
 }
 
@@ -219,24 +212,22 @@ const std::string& WebFront::ClickBackground() {
     return Picture();
 }
 
-const std::string& WebFront::ShowTab(int tab) {
-    if (tab < 0 || tab >= kCategoryCount || tab == m_tab) return Picture();
+void WebFront::SwitchTo(int tab) {
+    if (tab < 0 || tab >= kCategoryCount || tab == m_tab) return;
     const int language = Language();
     Shown().window.Take();  // what the page left undrawn is drawn in full when it comes back
-    m_tab = tab;
-    ConversionPage& page = *PageOf(tab).logic;
-    TakeFocus(page);
-    page.SetLanguage(language);
-    page.ApplyLanguage();
-    m_full = true;
+    ShowPage(tab, language);
+}
+
+const std::string& WebFront::ShowTab(int tab) {
+    SwitchTo(tab);
     return Picture();
 }
 
 const std::string& WebFront::ShowUnit(int tab, int row) {
     if (tab < 0 || tab >= kCategoryCount) return Picture();
-    ShowTab(tab);
-    m_full = true;
-    if (row >= 0 && row < kRowCount) Shown().logic->Focus(PageFocus::Box(row));
+    SwitchTo(tab);
+    Shown().logic->Focus(PageFocus::Box(row));  // a row outside the page moves nothing
     return Picture();
 }
 

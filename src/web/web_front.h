@@ -77,7 +77,10 @@ class WebFront {
     Page& Shown() const;
     Page& PageOf(int tab);
     const std::string& Picture(bool consumed = true);
-    static void TakeFocus(ConversionPage& page);
+    // Shows page `tab` with `language` handed to it, as the tab control does; SwitchTo
+    // carries the shown page's language over to another tab.
+    void ShowPage(int tab, int language);
+    void SwitchTo(int tab);
 
     std::array<std::unique_ptr<Page>, kCategoryCount> m_pages;
     int m_tab = 0;
